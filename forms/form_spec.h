@@ -1,0 +1,95 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace pavane::forms {
+
+// Windows and dialogs are declared as tables of these; the Win32 form engine
+// turns a table into real windows and routes their events to handlers by name.
+
+enum class Kind {
+  Label,          // static text; `focuses` names the control its accelerator focuses
+  Edit,
+  ReadOnlyEdit,   // borderless, selectable, not editable (the About box link)
+  Button,
+  CheckBox,
+  GroupBox,
+  RadioGroup,     // a group box holding one radio button per item
+  DropDownList,   // combo box that cannot be typed into
+  OwnerDrawList,  // drop-down list with owner-drawn rows of `itemHeight`
+  ListBox,
+  UpDown,         // bound to the edit named in `buddy`
+  Picture,        // shows the icon or bitmap resource `resource`
+  Panel,          // plain container
+  Bevel,          // etched line
+  PageControl,    // tabs; its pages are the Page controls whose parent it is
+  Page,
+  ToolButton,     // flat toolbar button with pictures
+};
+
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+struct Control {
+  Kind kind;
+  std::string_view name;
+  std::string_view parent = {};   // empty: the form's client area
+  std::string_view caption = {};  // text, initial edit text or page caption
+  Bounds bounds = {};
+  int tabOrder = -1;              // among the controls of the same parent; -1: not a tab stop
+  int tag = 0;
+  std::span<const std::string_view> items = {};
+  int columns = 1;                // radio groups
+  int selected = -1;              // initially selected item; -1: none
+  bool checked = false;
+  int rangeMin = 0;               // up-down range and start position
+  int rangeMax = 0;
+  int position = 0;
+  std::string_view buddy = {};    // up-down: the edit it drives
+  std::string_view focuses = {};  // label: the control its accelerator focuses
+  std::string_view onClick = {};
+  std::string_view onChanging = {};  // up-down: before the position moves
+  int modalResult = 0;            // buttons that end a dialog: 1 OK, 2 Cancel
+  bool isDefault = false;         // Enter
+  bool isCancel = false;          // Esc
+  bool enabled = true;
+  bool bold = false;
+  int itemHeight = 0;             // lists; 0: the system's
+  int resource = 0;               // picture or glyph resource
+  std::string_view dropDownMenu = {};  // tool buttons: the pop-up menu they drop down
+};
+
+struct MenuItem {
+  int level;                       // 0: menu bar entry; 1: its items
+  std::string_view name;
+  std::string_view caption;        // "-" for a separator
+  std::string_view shortcut = {};  // "Ctrl+O", "F9"
+  std::string_view handler = {};
+};
+
+enum class Frame {
+  Single,  // main window: not resizable, system menu and minimise box
+  Dialog,  // fixed dialog frame with only the system menu
+};
+
+struct Form {
+  std::string_view className;
+  std::string_view name;
+  std::string_view caption;
+  int clientWidth;
+  int clientHeight;
+  Frame frame;
+  std::span<const Control> controls;
+  std::span<const MenuItem> menu = {};
+  std::span<const MenuItem> popupMenu = {};  // one pop-up menu, if any
+  std::string_view popupMenuName = {};
+  std::string_view initialFocus = {};
+  int icon = 0;
+};
+
+}  // namespace pavane::forms

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pavane::forms {
+
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Icon { None, Question, Error, Information };
+enum class Answer { Ok, Yes, No, Cancel };
+
+struct MessageRequest {
+  std::string text;
+  std::string caption;
+  Buttons buttons = Buttons::Ok;
+  Icon icon = Icon::None;
+  bool defaultNo = false;  // No as the default button
+};
+
+struct FileDialogRequest {
+  std::string title;
+  std::string filter;            // "Name|*.a;*.b|All files|*.*"
+  std::string defaultExtension;  // without the dot; empty: none
+  std::string initialDirectory;
+  std::string fileName;
+  bool mustExist = false;        // open: path and file must exist
+  bool promptOverwrite = false;  // save: ask before replacing a file
+};
+
+// Every question, message and file dialog of the program goes through this
+// seam, so a test can answer them from a script and see what was asked.
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  virtual Answer Show(const MessageRequest& request) = 0;
+  virtual std::optional<std::string> OpenFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
+  // The folder browser; `startFolder` is selected when it opens.
+  virtual std::optional<std::string> BrowseFolder(const std::string& title, const std::string& startFolder) = 0;
+};
+
+}  // namespace pavane::forms

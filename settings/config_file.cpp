@@ -1,0 +1,22 @@
+#include "settings/config_file.h"
+
+namespace pavane {
+
+ConfigLocation LocateConfigFile(std::string_view zsnesDirectory, std::string_view ownDirectory) {
+  std::string directory(zsnesDirectory.empty() ? ownDirectory : zsnesDirectory);
+  if (!directory.ends_with('\\')) directory += '\\';
+  return {directory, directory + "ZSNES.CFG"};
+}
+
+bool ReadConfigFile(const std::string& path, ConfigLines& lines, FileError& error) {
+  const auto bytes = ReadWholeFile(path, error);
+  if (!bytes) return false;
+  lines = ConfigLinesFromBytes(*bytes);
+  return true;
+}
+
+bool WriteConfigFile(const std::string& path, const ConfigLines& lines, FileError& error) {
+  return WriteWholeFile(path, ConfigLinesToBytes(lines), error);
+}
+
+}  // namespace pavane

@@ -1,0 +1,107 @@
+#include <windows.h>
+
+#include <vector>
+
+#include "settings/file_io.h"
+#include "win32/handle.h"
+
+namespace pavane {
+
+std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error) {
+  win::UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size{};
+  if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF) {
+    error = CannotOpenError(path);
+    return std::nullopt;
+  }
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &read, nullptr)) {
+      error = CannotOpenError(path);
+      return std::nullopt;
+    }
+    if (read == 0) break;  // the file shrank while we read it
+    done += read;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+namespace {
+
+std::string DirectoryOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/:");
+  if (slash == std::string::npos) return ".";
+  return path.substr(0, slash + 1);
+}
+
+bool WriteTemporary(const std::string& temporary, std::string_view bytes) {
+  win::UniqueFile file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) || written == 0)
+      return false;
+    bytes.remove_prefix(written);
+  }
+  return FlushFileBuffers(file.Get()) != 0;
+}
+
+// Virus scanners and indexers hold files open for a moment; a few tries ride that out.
+bool ReplaceFile(const std::string& temporary, const std::string& path) {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    const DWORD code = GetLastError();
+    if (code != ERROR_SHARING_VIOLATION && code != ERROR_LOCK_VIOLATION && code != ERROR_ACCESS_DENIED) break;
+    Sleep(100);
+  }
+  return false;
+}
+
+}  // namespace
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& error) {
+  std::vector<char> temporary(MAX_PATH + 1);
+  if (GetTempFileNameA(DirectoryOf(path).c_str(), "pvn", 0, temporary.data()) == 0) {
+    error = CannotCreateError(path);
+    return false;
+  }
+  const std::string temporaryPath(temporary.data());
+  if (!WriteTemporary(temporaryPath, bytes) || !ReplaceFile(temporaryPath, path)) {
+    DeleteFileA(temporaryPath.c_str());
+    error = CannotCreateError(path);
+    return false;
+  }
+  return true;
+}
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CreateDirectoryOneLevel(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+
+std::string ExecutableDirectory() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) {
+      std::string path(buffer.data(), length);
+      return path.substr(0, path.find_last_of('\\') + 1);
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace pavane
