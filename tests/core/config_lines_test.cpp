@@ -1,1 +1,168 @@
 #include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "settings/config_lines.h"
+
+namespace pavane {
+namespace {
+
+Settings DefaultsRead() {
+  Settings settings;
+  ReadSettingsFromConfig({}, settings);
+  return settings;
+}
+
+TEST(ConfigLinesBytes, EndsLinesAtCrLfLoneCrAndLoneLf) {
+  EXPECT_EQ(ConfigLinesFromBytes("a\r\nb\rc\nd"), (ConfigLines{"a", "b", "c", "d"}));
+  EXPECT_EQ(ConfigLinesFromBytes("a\n\r\nb\r\r"), (ConfigLines{"a", "", "b", ""}));
+  EXPECT_EQ(ConfigLinesFromBytes("\n"), (ConfigLines{""}));
+  EXPECT_TRUE(ConfigLinesFromBytes("").empty());
+}
+
+TEST(ConfigLinesBytes, NulEndsTheText) {
+  EXPECT_EQ(ConfigLinesFromBytes(std::string("a\r\nb\0c\r\nd", 9)), (ConfigLines{"a", "b"}));
+  EXPECT_TRUE(ConfigLinesFromBytes(std::string("\0abc", 4)).empty());
+}
+
+TEST(ConfigLinesBytes, WritesCrLfAfterEveryLine) {
+  EXPECT_EQ(ConfigLinesToBytes({}), "");
+  EXPECT_EQ(ConfigLinesToBytes({""}), "\r\n");
+  EXPECT_EQ(ConfigLinesToBytes({"a", "b"}), "a\r\nb\r\n");
+}
+
+TEST(ReadConfigValue, SkipsCommentsAndMatchesIndentedKeysInAnyCase) {
+  const ConfigLines lines{"; FrameSkip = 5", "", "  framesKIP=3", "FrameSkip = 7"};
+  EXPECT_EQ(ReadConfigValue(lines, "FrameSkip", "x"), "3");
+  EXPECT_EQ(ReadConfigInteger(lines, "FrameSkip", 0), 3);
+}
+
+TEST(ReadConfigValue, IsAPlainPrefixMatch) {
+  const ConfigLines lines{"SoundRate = 3", "Sound = 1"};
+  EXPECT_EQ(ReadConfigValue(lines, "Sound", "0"), "3");  // SoundRate begins with Sound
+  EXPECT_EQ(ReadConfigValue({"ScanKey1x"}, "ScanKey1", "d"), "SCANKEY1X");
+}
+
+TEST(ReadConfigValue, ValueComesBackInCapitalsAfterTheFirstEquals) {
+  EXPECT_EQ(ReadConfigValue({"GameDirectory = c:\\games\\snes "}, "GameDirectory", ""), "C:\\GAMES\\SNES");
+  EXPECT_EQ(ReadConfigValue({"Key = a = b"}, "key", ""), "A = B");
+  EXPECT_EQ(ReadConfigValue({"Key ="}, "key", "d"), "");
+  EXPECT_EQ(ReadConfigValue({" Key on "}, " key ", "d"), "KEY ON");  // no "=": the whole line
+}
+
+TEST(ReadConfigValue, EmptyKeyOrNoMatchGivesTheDefault) {
+  const ConfigLines lines{"A = 1"};
+  EXPECT_EQ(ReadConfigValue(lines, "  ", "dflt"), "dflt");
+  EXPECT_EQ(ReadConfigValue(lines, "B", "dflt"), "dflt");
+  EXPECT_EQ(ReadConfigValue({";B = 1", "   "}, "B", "dflt"), "dflt");
+}
+
+TEST(ReadConfigInteger, KeepsTheLowEightBitsAndDefaultsWhenUnreadable) {
+  EXPECT_EQ(ReadConfigInteger({"Execute = 300"}, "Execute", 100), 44);
+  EXPECT_EQ(ReadConfigInteger({"Player2Device = -1"}, "Player2Device", 0), 255);
+  EXPECT_EQ(ReadConfigInteger({"X = 256"}, "X", 9), 0);
+  EXPECT_EQ(ReadConfigInteger({"X = $1FF"}, "X", 9), 255);
+  EXPECT_EQ(ReadConfigInteger({"FrameSkip = 3 ; fast"}, "FrameSkip", 0), 0);
+  EXPECT_EQ(ReadConfigInteger({"X = 99999999999"}, "X", 9), 9);
+  EXPECT_EQ(ReadConfigInteger({}, "X", 100), 100);
+}
+
+TEST(WriteConfigValue, ReplacesTheFirstMatchInPlaceOrAppends) {
+  ConfigLines lines{"; FrameSkip = 5", "  framesKIP=3", "FrameSkip = 9", "Other"};
+  WriteConfigValue(lines, "FrameSkip", "4");
+  EXPECT_EQ(lines, (ConfigLines{"; FrameSkip = 5", "FrameSkip = 4", "FrameSkip = 9", "Other"}));
+  WriteConfigValue(lines, "NewKey", "x y");
+  EXPECT_EQ(lines.back(), "NewKey = x y");
+  WriteConfigValue(lines, " \t", "ignored");
+  EXPECT_EQ(lines.size(), 5u);
+}
+
+TEST(SettingsFromConfig, EmptyFileGivesTheDefaults) {
+  const Settings settings = DefaultsRead();
+  EXPECT_EQ(settings.FrameSkip, 0);
+  EXPECT_EQ(settings.AutoFrameSkip, 1);
+  EXPECT_EQ(settings.Player1Device, 1);
+  EXPECT_EQ(settings.Player2Device, 0);
+  EXPECT_EQ(settings.Execute, 100);
+  EXPECT_EQ(settings.VideoMode, 1);
+  EXPECT_EQ(settings.SoundRate, 2);
+  EXPECT_EQ(settings.ScanKey1, kDefaultScanKey1);
+  EXPECT_EQ(settings.ScanKey2, kDefaultScanKey2);
+  EXPECT_EQ(settings.JoyMap, kDefaultJoyMap);
+  EXPECT_EQ(settings.SaveDirectory, "");
+  EXPECT_EQ(settings.GameDirectory, "E:\\ZSNES");
+}
+
+TEST(SettingsFromConfig, LeavesTheCommandLineAlone) {
+  Settings settings;
+  settings.ZSnesCmdLine = "-d";
+  ReadSettingsFromConfig({"ZSnesCmdLine = -c"}, settings);
+  EXPECT_EQ(settings.ZSnesCmdLine, "-d");
+}
+
+TEST(SettingsToConfig, EmptyFileGetsThe21KeysInOrder) {
+  ConfigLines lines;
+  WriteSettingsToConfig(DefaultsRead(), lines);
+  const std::string expected =
+      "FrameSkip = 0\r\nAutoFrameSkip = 1\r\nPlayer1Device = 1\r\nPlayer2Device = 0\r\n"
+      "ScanKey1 = 77, 75, 80, 72, 28, 54, 79, 83, 71, 82, 73, 81\r\n"
+      "ScanKey2 = 51, 49, 50, 37, 29, 56, 45, 44, 32, 31, 33, 46\r\n"
+      "JoyMap1 = 0, 0, 1, 3, 2, 4, 5, 6\r\nExecute = 100\r\nVideoMode = 1\r\nSound = 0\r\nSoundRate = 2\r\n"
+      "Stereo = 0\r\nGUIDisable = 0\r\nScanlines = 0\r\nInterpolation = 0\r\nEnterSkip = 0\r\nForce8bit = 0\r\n"
+      "SaveDirectory = \r\nGameDirectory = E:\\ZSNES\r\nCopyMethod = 0\r\nNewGfx = 0\r\n";
+  EXPECT_EQ(ConfigLinesToBytes(lines), expected);
+}
+
+TEST(SettingsToConfig, KeepsUnknownLinesCommentsAndBlanksByteForByte) {
+  ConfigLines lines = ConfigLinesFromBytes(
+      "; ZSNES settings\r\n\r\n  Mystery=Value \t\r\nFrameSkip = 3 ; fast\r\n\xe9t\xe9=1\r\nframeskip = 8\r\n");
+  Settings settings;
+  ReadSettingsFromConfig(lines, settings);
+  EXPECT_EQ(settings.FrameSkip, 0);
+  WriteSettingsToConfig(settings, lines);
+  ASSERT_EQ(lines.size(), 6u + 20u);
+  EXPECT_EQ(lines[0], "; ZSNES settings");
+  EXPECT_EQ(lines[1], "");
+  EXPECT_EQ(lines[2], "  Mystery=Value \t");
+  EXPECT_EQ(lines[3], "FrameSkip = 0");
+  EXPECT_EQ(lines[4], "\xe9t\xe9=1");
+  EXPECT_EQ(lines[5], "frameskip = 8");
+  EXPECT_EQ(lines[6], "AutoFrameSkip = 1");
+  EXPECT_EQ(lines.back(), "NewGfx = 0");
+}
+
+TEST(SettingsToConfig, JoystickMapIsReadFromJoyMap2AndWrittenToJoyMap1) {
+  ConfigLines lines{"JoyMap2 = 9, 9"};
+  Settings settings;
+  ReadSettingsFromConfig(lines, settings);
+  EXPECT_EQ(settings.JoyMap, "9, 9");
+  settings.JoyMap = "1, 2, 3";
+  WriteSettingsToConfig(settings, lines);
+  EXPECT_EQ(lines[0], "JoyMap2 = 9, 9");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "JoyMap1 = 1, 2, 3"), lines.end());
+
+  // However often a map is saved, a file without JoyMap2 reads the default.
+  ConfigLines noJoyMap2;
+  for (int round = 0; round < 2; ++round) {
+    ReadSettingsFromConfig(noJoyMap2, settings);
+    EXPECT_EQ(settings.JoyMap, kDefaultJoyMap);
+    settings.JoyMap = "5, 5";
+    WriteSettingsToConfig(settings, noJoyMap2);
+  }
+  EXPECT_EQ(std::count(noJoyMap2.begin(), noJoyMap2.end(), "JoyMap1 = 5, 5"), 1);
+}
+
+TEST(SettingsToConfig, NumbersAreWrittenUnsignedAndTextsAsTheyStand) {
+  Settings settings = DefaultsRead();
+  settings.Player2Device = 255;
+  settings.GameDirectory = "C:\\GAMES\\SNES";
+  settings.SaveDirectory = " spaced ";
+  ConfigLines lines;
+  WriteSettingsToConfig(settings, lines);
+  EXPECT_EQ(lines[3], "Player2Device = 255");
+  EXPECT_EQ(lines[17], "SaveDirectory =  spaced ");
+  EXPECT_EQ(lines[18], "GameDirectory = C:\\GAMES\\SNES");
+}
+
+}  // namespace
+}  // namespace pavane

@@ -1,2 +1,122 @@
-#!/bin/sh
-exit 0
+#!/usr/bin/env bash
+# pavanectl from the outside: the documented results on real files.
+set -u
+ctl=$1
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect_eq() { [ "$1" = "$2" ] || fail "$3: expected [$2], got [$1]"; }
+status_of() { "$@" >/dev/null 2>&1; echo $?; }
+crlf() { printf '%s\r\n' "$@"; }
+
+# An empty ZSNES.CFG saved gives exactly the 21 lines in order.
+: > "$dir/empty.cfg"
+: > "$dir/empty.cfg.tpl"
+crlf "; nothing" > "$dir/noop.cfg"
+"$ctl" apply "$dir/noop.cfg" "$dir/empty.cfg" || fail "apply onto empty cfg"
+crlf "; nothing" "FrameSkip = 0" "AutoFrameSkip = 1" "Player1Device = 1" "Player2Device = 0" \
+  "ScanKey1 = 77, 75, 80, 72, 28, 54, 79, 83, 71, 82, 73, 81" \
+  "ScanKey2 = 51, 49, 50, 37, 29, 56, 45, 44, 32, 31, 33, 46" "JoyMap1 = 0, 0, 1, 3, 2, 4, 5, 6" \
+  "Execute = 100" "VideoMode = 1" "Sound = 0" "SoundRate = 2" "Stereo = 0" "GUIDisable = 0" "Scanlines = 0" \
+  "Interpolation = 0" "EnterSkip = 0" "Force8bit = 0" "SaveDirectory = " "GameDirectory = E:\\ZSNES" \
+  "CopyMethod = 0" "NewGfx = 0" > "$dir/expected.cfg"
+cmp -s "$dir/empty.cfg" "$dir/expected.cfg" || fail "empty cfg + text template gives the loaded lines and 21 keys"
+
+# A binary template written from an empty ZSNES.CFG and an empty command line: 166 bytes.
+: > "$dir/blank.cfg"
+"$ctl" export "$dir/blank.cfg" "$dir/blank.pvt" || fail "export binary"
+expect_eq "$(stat -c %s "$dir/blank.pvt")" 166 "binary template size"
+expect_eq "$(head -c 20 "$dir/blank.pvt" | od -An -tx1 | tr -s ' \n' ' ')" \
+  " 96 00 00 00 00 01 01 00 64 01 00 02 00 00 00 00 00 00 00 00 " "binary template head"
+
+# Applying that template to an empty file writes the 21 lines alone.
+: > "$dir/fresh.cfg"
+"$ctl" apply "$dir/blank.pvt" "$dir/fresh.cfg" || fail "apply binary"
+tail -n +2 "$dir/expected.cfg" | cmp -s - "$dir/fresh.cfg" || fail "binary template applied to an empty cfg"
+rm "$dir/fresh.cfg"
+"$ctl" apply "$dir/blank.pvt" "$dir/fresh.cfg" || fail "apply onto a missing cfg"
+tail -n +2 "$dir/expected.cfg" | cmp -s - "$dir/fresh.cfg" || fail "a missing cfg counts as empty"
+
+# Comments, indentation, unreadable numbers, byte wrap-around, unknown lines.
+printf '; FrameSkip = 5\r\n  framesKIP=3\n\rMystery = keep me \t\r\nExecute = 300\rPlayer2Device = -1\r\nGameDirectory = c:\\games\\snes\r\nFrameSkip = 9\r\nJoyMap2 = 1, 2\r\n' > "$dir/odd.cfg"
+out=$("$ctl" show "$dir/odd.cfg")
+expect_eq "$(grep '^FrameSkip = ' <<<"$out")" "FrameSkip = 3" "indented key after a comment"
+expect_eq "$(grep '^Execute = ' <<<"$out")" "Execute = 44" "300 keeps its low byte"
+expect_eq "$(grep '^Player2Device = ' <<<"$out")" "Player2Device = 255" "-1 keeps its low byte"
+expect_eq "$(grep '^GameDirectory = ' <<<"$out")" 'GameDirectory = C:\GAMES\SNES' "values in capitals"
+expect_eq "$(grep '^JoyMap = ' <<<"$out")" "JoyMap = 1, 2" "joystick map read from JoyMap2"
+expect_eq "$(wc -l <<<"$out")" 22 "show prints 22 fields"
+expect_eq "$(tail -n1 <<<"$out")" "ZSnesCmdLine = " "text form has no command line"
+
+# Read and saved again (through its own binary template): only the owned lines change.
+"$ctl" export "$dir/odd.cfg" "$dir/odd.pvt" || fail "export odd cfg"
+"$ctl" apply "$dir/odd.pvt" "$dir/odd.cfg" || fail "apply onto odd cfg"
+expect_eq "$(sed -n 1,8p "$dir/odd.cfg" | od -An -c | tr -s ' \n' ' ')" \
+  "$(printf '; FrameSkip = 5\r\nFrameSkip = 3\r\n\r\nMystery = keep me \t\r\nExecute = 44\r\nPlayer2Device = 255\r\nGameDirectory = C:\\GAMES\\SNES\r\nFrameSkip = 9\r\n' | od -An -c | tr -s ' \n' ' ')" \
+  "only the owned lines are rewritten"
+grep -q $'^JoyMap2 = 1, 2\r$' "$dir/odd.cfg" || fail "JoyMap2 line untouched"
+grep -q $'^JoyMap1 = 1, 2\r$' "$dir/odd.cfg" || fail "joystick map written to JoyMap1"
+
+# The command line goes through a binary template byte for byte.
+"$ctl" export "$dir/blank.cfg" "$dir/cmd.PVT" --cmdline "  -c  -g 3 " || fail "export with cmdline"
+expect_eq "$("$ctl" show "$dir/cmd.PVT" | tail -n1)" "ZSnesCmdLine =   -c  -g 3 " "command line round trip"
+"$ctl" export "$dir/odd.cfg" "$dir/odd.txt" || fail "export text form"
+cmp -s "$dir/odd.cfg" "$dir/odd.txt" || fail "text export is the cfg with settings written in"
+
+# Newer versions load with a warning; damaged files are errors.
+{ printf '\x97\x00\x00\x00'; tail -c +5 "$dir/blank.pvt"; } > "$dir/newer.pvt"
+expect_eq "$("$ctl" show "$dir/newer.pvt" 2>&1 >/dev/null | grep -c 'version 0.151')" 1 "newer version warned"
+expect_eq "$(status_of "$ctl" show "$dir/newer.pvt")" 0 "newer version still loads"
+head -c 100 "$dir/blank.pvt" > "$dir/cut.pvt"
+expect_eq "$(status_of "$ctl" show "$dir/cut.pvt")" 1 "damaged template"
+expect_eq "$("$ctl" show "$dir/cut.pvt" 2>&1 | grep -c damaged)" 1 "damaged template reported"
+cp "$dir/odd.cfg" "$dir/keep.cfg"
+expect_eq "$(status_of "$ctl" apply "$dir/cut.pvt" "$dir/keep.cfg")" 1 "apply damaged template"
+cmp -s "$dir/odd.cfg" "$dir/keep.cfg" || fail "damaged template leaves the cfg alone"
+expect_eq "$("$ctl" show "$dir/none.cfg" 2>&1)" "pavanectl: Kann Datei $dir/none.cfg nicht öffnen" "missing file message"
+expect_eq "$(status_of "$ctl" export "$dir/blank.cfg" "$dir/no/such/out.pvt")" 1 "unwritable output"
+
+# ROM titles.
+python3 - "$dir" <<'PY'
+import sys
+d = sys.argv[1]
+image = bytearray(0x10000)
+image[0x7FC0:0x7FC0 + 21] = b'TEST TITLE   ' + b' ' * 8
+image[0x7FDC:0x7FE0] = bytes([0x00, 0x00, 0xFF, 0xFF])
+open(d + '/game.smc', 'wb').write(image)
+PY
+expect_eq "$("$ctl" title "$dir/game.smc" "$dir/none.smc")" "$(printf 'TEST TITLE           \n%s' "$dir/none.smc")" "titles"
+
+# Usage.
+expect_eq "$(status_of "$ctl")" 2 "no arguments"
+expect_eq "$(status_of "$ctl" show)" 2 "missing argument"
+expect_eq "$(status_of "$ctl" frobnicate x)" 2 "unknown command"
+expect_eq "$(status_of "$ctl" export a b --cmdline)" 2 "option without value"
+expect_eq "$(status_of "$ctl" -h)" 0 "help"
+"$ctl" -h | grep -q '^usage: pavanectl show FILE' || fail "help text"
+
+# No input makes it crash or hang.
+head -c 300000 /dev/urandom > "$dir/random.pvt"
+cp "$dir/random.pvt" "$dir/random.cfg"
+head -c 100000 /dev/zero > "$dir/zeros.pvt"
+cp "$dir/zeros.pvt" "$dir/zeros.cfg"
+printf '\xff\xff\xff\x7f' > "$dir/huge.pvt"
+head -c 5000000 /dev/zero | tr '\0' 'A' > "$dir/oneline.cfg"
+for file in random.pvt random.cfg zeros.pvt zeros.cfg huge.pvt oneline.cfg empty.cfg; do
+  for command in show title; do
+    timeout 20 "$ctl" $command "$dir/$file" >/dev/null 2>&1
+    code=$?
+    [ $code -le 1 ] || fail "$command $file exited $code"
+  done
+  cp "$dir/blank.cfg" "$dir/target.cfg"
+  timeout 20 "$ctl" apply "$dir/$file" "$dir/target.cfg" >/dev/null 2>&1
+  [ $? -le 1 ] || fail "apply $file"
+done
+
+if [ $failures -ne 0 ]; then
+  echo "$failures failed"
+  exit 1
+fi
+echo "pavanectl: all checks passed"

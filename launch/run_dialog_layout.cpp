@@ -1,0 +1,52 @@
+#include "launch/run_dialog_layout.h"
+
+#include <array>
+
+namespace pavane {
+
+namespace {
+
+using forms::Control;
+using forms::Kind;
+
+// Label widths are what their text needs; the dialog sizes the labels again
+// once it has filled them.
+constexpr std::array kControls{
+    Control{.kind = Kind::Label, .name = "Label2", .caption = "Status:", .bounds = {16, 16, 33, 13}},
+    Control{.kind = Kind::Label, .name = "StatusLabel", .bounds = {80, 16, 0, 13}},
+    Control{.kind = Kind::Label, .name = "Label1", .caption = "ROM file:", .bounds = {16, 40, 44, 13}},
+    Control{.kind = Kind::Label, .name = "RomFileLabel", .bounds = {80, 40, 0, 13}},
+    Control{.kind = Kind::Label, .name = "Label3", .caption = "ROM title:", .bounds = {16, 64, 48, 13}},
+    Control{.kind = Kind::Label, .name = "RomTitleLabel", .bounds = {80, 64, 0, 13}},
+    Control{.kind = Kind::Button,
+            .name = "TerminateBtn",
+            .caption = "&Terminate",
+            .bounds = {264, 8, 80, 24},
+            .tabOrder = 0,
+            .modalResult = 1,
+            .isDefault = true,
+            .enabled = false},
+    Control{.kind = Kind::Button,
+            .name = "CancelBtn",
+            .caption = "&Close",
+            .bounds = {264, 36, 80, 24},
+            .tabOrder = 1,
+            .modalResult = 2,
+            .isCancel = true},
+};
+
+constexpr forms::Form kRunDialog{
+    .className = "TRunDialog",
+    .name = "RunDialog",
+    .caption = "RunDialog",
+    .clientWidth = 353,
+    .clientHeight = 119,
+    .frame = forms::Frame::Dialog,
+    .controls = kControls,
+};
+
+}  // namespace
+
+const forms::Form& RunDialogLayout() { return kRunDialog; }
+
+}  // namespace pavane
