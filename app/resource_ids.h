@@ -21,7 +21,5 @@
 #define IDB_ABOUT_BANNER 301
 #define IDB_ABOUT_GLYPH 302
 
-// String table entries with fixed numbers.
-#define IDS_APP_TITLE 100
-#define IDS_DELETE_REGISTRY 501
-#define IDS_LAUNCH_FAILED 4001
+// The string table's numbers and texts.
+#include "forms/message_texts.h"

@@ -1,7 +1,6 @@
 #include "settings/template_file.h"
 
-#include <cstdio>
-
+#include "forms/message_texts.h"
 #include "settings/text_rules.h"
 
 namespace pavane {
@@ -80,11 +79,7 @@ std::optional<DecodedTemplate> DecodeTemplate(std::string_view bytes) {
 }
 
 std::string NewerVersionQuestion(std::int32_t version) {
-  char text[160];
-  std::snprintf(text, sizeof text,
-                "File Version: %d.%d\n\nThis file was created using a higher version of Pavane. Load anyway?",
-                static_cast<int>(version / 1000), static_cast<int>(version % 1000));
-  return text;
+  return FormatText(TEXT_NEWER_TEMPLATE, version / 1000, version % 1000);
 }
 
 std::string_view FileExtension(std::string_view path) {
