@@ -1,0 +1,56 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "win32/handle.h"
+
+namespace pavane::win {
+
+// One open registry key. Every value the program keeps is a string; reading
+// treats a value of any other type as missing.
+class RegistryKey {
+ public:
+  // Opens `path` below HKEY_CURRENT_USER for reading and writing, creating it
+  // (and any missing keys above it) first. An empty key when that fails.
+  static RegistryKey OpenOrCreate(std::string_view path);
+
+  // Opens or creates a subkey of this key; an empty key when that fails.
+  RegistryKey OpenOrCreateSubkey(std::string_view name) const;
+
+  explicit operator bool() const { return static_cast<bool>(key_); }
+  HKEY Get() const { return key_.Get(); }
+
+  // The text of a REG_SZ or REG_EXPAND_SZ value (unexpanded), cut at its first
+  // NUL; nothing when the value is missing, of another type or unreadable.
+  std::optional<std::string> ReadString(std::string_view name) const;
+
+  bool WriteString(std::string_view name, std::string_view value);
+
+  // The names of all values of the key, in the order the system lists them.
+  std::vector<std::string> ValueNames() const;
+
+ private:
+  explicit RegistryKey(HKEY key) : key_(key) {}
+  RegistryKey() = default;
+
+  UniqueRegKey key_;
+};
+
+// Whether `path` below HKEY_CURRENT_USER exists.
+bool RegistryKeyExists(std::string_view path);
+
+// Deletes `path` below HKEY_CURRENT_USER with all its subkeys and values.
+// On failure, the path of the first key that could not be removed; keys
+// deleted before it stay deleted.
+struct KeyDeletion {
+  bool deleted = true;
+  std::string failedPath;
+};
+KeyDeletion DeleteRegistryTree(std::string_view path);
+
+}  // namespace pavane::win
