@@ -9,15 +9,15 @@ namespace {
 using forms::Control;
 using forms::Kind;
 
-// Label widths are what their text needs; the dialog sizes the labels again
-// once it has filled them.
+// The dialog sizes every label to its text once it has filled them; the
+// widths here only hold until then.
 constexpr std::array kControls{
     Control{.kind = Kind::Label, .name = "Label2", .caption = "Status:", .bounds = {16, 16, 33, 13}},
-    Control{.kind = Kind::Label, .name = "StatusLabel", .bounds = {80, 16, 0, 13}},
+    Control{.kind = Kind::Label, .name = "StatusLabel", .bounds = {80, 16, 176, 13}},
     Control{.kind = Kind::Label, .name = "Label1", .caption = "ROM file:", .bounds = {16, 40, 44, 13}},
-    Control{.kind = Kind::Label, .name = "RomFileLabel", .bounds = {80, 40, 0, 13}},
+    Control{.kind = Kind::Label, .name = "RomFileLabel", .bounds = {80, 40, 176, 13}},
     Control{.kind = Kind::Label, .name = "Label3", .caption = "ROM title:", .bounds = {16, 64, 48, 13}},
-    Control{.kind = Kind::Label, .name = "RomTitleLabel", .bounds = {80, 64, 0, 13}},
+    Control{.kind = Kind::Label, .name = "RomTitleLabel", .bounds = {80, 64, 176, 13}},
     Control{.kind = Kind::Button,
             .name = "TerminateBtn",
             .caption = "&Terminate",

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "launch/emulator_process_win.h"
 #include "win32/form_window.h"
@@ -23,6 +24,7 @@ class TRunDialog {
   // leaves it running unwatched.
   int Watch(const EmulatorProcess& emulator);
 
+  // The dialog's window and controls.
   FormWindow& Form() { return form_; }
 
  private:

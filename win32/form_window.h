@@ -56,7 +56,21 @@ class FormWindow {
   void SetPosition(std::string_view name, int position);
 
   void SetEnabled(std::string_view name, bool enabled);
+  // Focuses the control, first showing the page it lies on.
   void Focus(std::string_view name);
+  // Shows a page of a page control, as a click on its tab does.
+  void ShowPage(std::string_view pageName);
+
+  // Closes the window as its close box does (a dialog ends with Cancel).
+  void Close();
+
+  // A menu of the menu bar by its item name ("FavoritesMenu"), or the pop-up
+  // menu by `Form::popupMenuName`; null when there is none.
+  HMENU Menu(std::string_view name) const;
+  // A command ID for an item added at run time (favourites); WM_COMMAND with
+  // it runs `handler`. RemoveCommand frees the ID again.
+  UINT AddCommand(MenuHandler handler);
+  void RemoveCommand(UINT id);
 
   // Dialogs: shows the window modally over its owner (disabled meanwhile) and
   // returns the modal result of the button, Esc or close box that ended it.
@@ -69,13 +83,22 @@ class FormWindow {
   void StartTimer(unsigned id, unsigned milliseconds, std::function<void()> handler);
   void StopTimer(unsigned id);
 
- private:
+  // The engine's inside (win32/form_impl.h); public only so that the engine's
+  // window procedures and message loop can reach it.
   struct Impl;
+
+ private:
   std::unique_ptr<Impl> impl_;
 };
 
 // Runs the program's message loop until the main window is gone, giving every
 // window its dialog keys (Tab, Enter, Esc, Alt accelerators) and menu shortcuts.
 int RunMessageLoop();
+
+// One message through the same handling as the loop: menu shortcuts, Enter and
+// Esc, Alt accelerators, Ctrl+Tab between pages, Tab between controls.
+void ProcessMessage(MSG& msg);
+// Handles every message already waiting, then returns (tests, busy loops).
+void PumpMessages();
 
 }  // namespace pavane::win

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/registry_state_win.h"
-#include "test_key.h"
+#include "../test_key.h"
 #include "win32/registry.h"
 
 namespace pavane {

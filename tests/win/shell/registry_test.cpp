@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "test_key.h"
+#include "../test_key.h"
 #include "win32/registry.h"
 
 namespace pavane::win {

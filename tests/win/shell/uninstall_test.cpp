@@ -7,7 +7,7 @@
 
 #include "app/uninstall_win.h"
 #include "scripted_prompter.h"
-#include "test_key.h"
+#include "../test_key.h"
 #include "win32/registry.h"
 
 namespace pavane {

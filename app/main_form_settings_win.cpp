@@ -1,0 +1,158 @@
+// The main window's settings commands: showing and gathering the record,
+// "Read ZSNES.CFG", "Save", and the switch line of the Switches page.
+#include <algorithm>
+#include <string>
+
+#include "app/main_form_win.h"
+#include "forms/message_texts.h"
+#include "launch/switch_line.h"
+#include "settings/config_file.h"
+
+namespace pavane {
+
+namespace {
+
+std::string SwitchCheckName(int number) { return "SwitchCheck" + std::to_string(number); }
+
+// The flags are "on" only when they hold exactly 1.
+bool IsOn(std::uint8_t flag) { return flag == 1; }
+std::uint8_t FlagOf(bool checked) { return checked ? 1 : 0; }
+
+// No selection (-1) is stored as 255, as any wider number keeps its low byte.
+std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(static_cast<unsigned>(value) & 0xFFu); }
+
+struct FlagBinding {
+  OptionField field;
+  std::string_view control;
+};
+
+constexpr FlagBinding kFlagBindings[] = {
+    {&Settings::AutoFrameSkip, "AutoFrameSkipCheck"}, {&Settings::Sound, "SoundCheck"},
+    {&Settings::Stereo, "StereoCheck"},               {&Settings::GUIDisable, "DisableGUICheck"},
+    {&Settings::Scanlines, "ScanlinesCheck"},         {&Settings::Interpolation, "InterpolationCheck"},
+    {&Settings::EnterSkip, "EnterSkipCheck"},         {&Settings::Force8bit, "Force8bitCheck"},
+    {&Settings::NewGfx, "NewGfxCheck"},
+};
+
+}  // namespace
+
+// A spin box shows only what it can reach: values outside its range show clamped.
+void TMainForm::ShowSpin(std::string_view spin, std::uint8_t value) {
+  const forms::Control& spec = Window().Spec(spin);
+  Window().SetPosition(spin, std::clamp<int>(value, spec.rangeMin, spec.rangeMax));
+}
+
+// An index past the last item selects the last one.
+void TMainForm::ShowRadioGroup(std::string_view group, std::uint8_t index) {
+  const int last = static_cast<int>(Window().Spec(group).items.size()) - 1;
+  Window().SetItemIndex(group, std::min<int>(index, last));
+}
+
+void TMainForm::ShowSettings() {
+  win::FormWindow& window = Window();
+  const Settings& settings = State().settings;
+  ShowSpin("FrameSkipSpin", settings.FrameSkip);
+  window.SetItemIndex("Player1DeviceCombo", settings.Player1Device);
+  window.SetItemIndex("Player2DeviceCombo", settings.Player2Device);
+  ShowSpin("ExecuteSpin", settings.Execute);
+  ShowRadioGroup("VideoModeGrp", settings.VideoMode);
+  ShowRadioGroup("SoundRateGrp", settings.SoundRate);
+  for (const FlagBinding& flag : kFlagBindings) window.SetChecked(flag.control, IsOn(settings.*flag.field));
+  window.SetText("SaveDirEdit", settings.SaveDirectory);
+  window.SetText("GameDirEdit", settings.GameDirectory);
+  window.SetItemIndex("CopyMethodCombo", settings.CopyMethod);
+
+  // The switch boxes follow the command line. A box that changes runs its click
+  // handling, which finds nothing to add or remove, so the line stays as it is.
+  window.SetText("ZSNESCmdLineEdit", settings.ZSnesCmdLine);
+  for (int number = 1; number < static_cast<int>(kSwitchTable.size()); ++number) {
+    const bool present = SwitchPresent(window.Text("ZSNESCmdLineEdit"), SwitchOf(number));
+    window.SetChecked(SwitchCheckName(number), present);
+  }
+}
+
+void TMainForm::GatherSettings() {
+  const win::FormWindow& window = Window();
+  Settings& settings = State().settings;
+  settings.FrameSkip = LowByte(window.Position("FrameSkipSpin"));
+  settings.Execute = LowByte(window.Position("ExecuteSpin"));
+  settings.Player1Device = LowByte(window.ItemIndex("Player1DeviceCombo"));
+  settings.Player2Device = LowByte(window.ItemIndex("Player2DeviceCombo"));
+  settings.CopyMethod = LowByte(window.ItemIndex("CopyMethodCombo"));
+  settings.VideoMode = LowByte(window.ItemIndex("VideoModeGrp"));
+  settings.SoundRate = LowByte(window.ItemIndex("SoundRateGrp"));
+  for (const FlagBinding& flag : kFlagBindings) settings.*flag.field = FlagOf(window.Checked(flag.control));
+  settings.SaveDirectory = window.Text("SaveDirEdit");
+  settings.GameDirectory = window.Text("GameDirEdit");
+  settings.ZSnesCmdLine = window.Text("ZSNESCmdLineEdit");
+}
+
+forms::Answer TMainForm::Ask(const std::string& question) {
+  return Prompts().Show({question, State().AppTitle, forms::Buttons::YesNo, forms::Icon::Question});
+}
+
+void TMainForm::ShowError(const std::string& message) {
+  Prompts().Show({message, State().AppTitle, forms::Buttons::Ok, forms::Icon::Error});
+}
+
+ConfigLocation TMainForm::ConfigFileLocation() const {
+  return LocateConfigFile(const_cast<TMainForm*>(this)->Window().Text("ZSnesDirEdit"), ExecutableDirectory());
+}
+
+void TMainForm::ReadConfigButtonClick() {
+  const ConfigLocation location = ConfigFileLocation();
+  if (!DirectoryExists(location.directory)) {
+    if (Ask(FormatText(TEXT_CREATE_DIRECTORY, location.directory)) != forms::Answer::Yes) return;
+    if (!CreateDirectoryOneLevel(location.directory)) {
+      ShowError(FormatText(TEXT_DIRECTORY_NOT_CREATED, location.directory));
+      return;
+    }
+  }
+  FileError error;
+  if (!FileExists(location.path)) {
+    if (Ask(FormatText(TEXT_CREATE_FILE, location.path)) != forms::Answer::Yes) return;
+    if (!WriteConfigFile(location.path, {}, error)) {
+      ShowError(error.message);
+      return;
+    }
+  }
+  if (!ReadConfigFile(location.path, State().configLines, error)) {
+    ShowError(error.message);
+    return;
+  }
+  ReadSettingsFromConfig(State().configLines, State().settings);
+  ShowSettings();
+}
+
+void TMainForm::ApplyButtonClick() {
+  const ConfigLocation location = ConfigFileLocation();
+  if (FileExists(location.path) && State().preferences.CfgOverwritePrompt &&
+      Ask(FormatText(TEXT_OVERWRITE_FILE, location.path)) != forms::Answer::Yes)
+    return;
+  GatherSettings();
+  WriteSettingsToConfig(State().settings, State().configLines);
+  FileError error;
+  if (!WriteConfigFile(location.path, State().configLines, error)) ShowError(error.message);
+}
+
+void TMainForm::SwitchCheckClick(const forms::Control& sender) {
+  win::FormWindow& window = Window();
+  const std::string line = window.Text("ZSNESCmdLineEdit");
+  const std::string switchText = SwitchOf(sender.tag);
+  window.SetText("ZSNESCmdLineEdit", window.Checked(sender.name) ? AddSwitch(line, switchText)
+                                                                 : RemoveSwitch(line, switchText));
+}
+
+void TMainForm::GammaSpinChanging(const forms::Control& sender) {
+  win::FormWindow& window = Window();
+  window.SetText("ZSNESCmdLineEdit",
+                 RemoveSwitch(window.Text("ZSNESCmdLineEdit"), GammaSwitch(window.Position(sender.name))));
+}
+
+void TMainForm::GammaSpinClick(const forms::Control& sender) {
+  win::FormWindow& window = Window();
+  window.SetText("ZSNESCmdLineEdit",
+                 AddSwitch(window.Text("ZSNESCmdLineEdit"), GammaSwitch(window.Position(sender.name))));
+}
+
+}  // namespace pavane

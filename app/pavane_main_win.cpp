@@ -1,0 +1,41 @@
+// Program entry: the -U switch, the main window and the message loop.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <exception>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/main_form_win.h"
+#include "app/registry_state_win.h"
+#include "app/uninstall_win.h"
+#include "forms/message_texts.h"
+#include "win32/form_window.h"
+#include "win32/prompter_win.h"
+#include "win32/resource_string.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  InitCommonControls();
+  try {
+    pavane::AppState state;
+    state.AppTitle = pavane::win::LoadResourceString(IDS_APP_TITLE);
+    const std::string registryKey = pavane::ProgramKeyPath(state.AppTitle);
+    pavane::win::Win32Prompter prompter;
+    if (pavane::RunUninstallSwitch(GetCommandLineA(), state.AppTitle,
+                                   pavane::win::LoadResourceString(IDS_DELETE_REGISTRY), registryKey, prompter))
+      return 0;
+
+    pavane::TMainForm mainForm(state, prompter, registryKey);
+    prompter.SetOwner(mainForm.Window().Handle());
+    if (!mainForm.FormCreate()) {
+      mainForm.ExitClick();
+      return 0;
+    }
+    return pavane::win::RunMessageLoop();
+  } catch (const std::exception& error) {
+    MessageBoxA(nullptr, error.what(), "Pavane", MB_OK | MB_ICONERROR);
+    return 1;
+  }
+}

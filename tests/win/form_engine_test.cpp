@@ -1,0 +1,201 @@
+// The form engine on small forms of its own: loud failures, modal dialogs,
+// handlers that throw; the real prompter's translations; the scripted one.
+
+#include <windows.h>
+
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <stdexcept>
+
+#include "app/app_state.h"
+#include "app/main_form_win.h"
+#include "tests/win/form_test_support.h"
+#include "tests/win/scripted_prompter.h"
+#include "tests/win/test_key.h"
+#include "win32/form_window.h"
+#include "win32/prompter_win.h"
+
+namespace pavane {
+namespace {
+
+using forms::Kind;
+
+constexpr auto kDialogControls = std::to_array<forms::Control>({
+    {.kind = Kind::Edit, .name = "NameEdit", .bounds = {8, 8, 120, 21}, .tabOrder = 0},
+    {.kind = Kind::Button,
+     .name = "OKBtn",
+     .caption = "OK",
+     .bounds = {8, 40, 75, 25},
+     .tabOrder = 1,
+     .onClick = "OKClick",
+     .modalResult = 1,
+     .isDefault = true},
+    {.kind = Kind::Button,
+     .name = "CancelBtn",
+     .caption = "Cancel",
+     .bounds = {88, 40, 75, 25},
+     .tabOrder = 2,
+     .modalResult = 2,
+     .isCancel = true},
+});
+constexpr forms::Form kDialog{.className = "TTestDialog",
+                              .name = "TestDialog",
+                              .caption = "Test",
+                              .clientWidth = 180,
+                              .clientHeight = 80,
+                              .frame = forms::Frame::Dialog,
+                              .controls = kDialogControls};
+
+class ModalTest : public ::testing::Test {
+ protected:
+  ModalTest() {
+    owner.Bind("OKClick", [](const forms::Control&) {});
+    owner.Create();
+    owner.Show();
+    dialog.Bind("OKClick",
+                [this](const forms::Control&) { ownerEnabledDuringClick = IsWindowEnabled(owner.Handle()); });
+    dialog.Create(owner.Handle());
+  }
+  void PostKey(UINT key) { PostMessageA(dialog.Control("NameEdit"), WM_KEYDOWN, key, 1); }
+
+  win::FormWindow owner{kDialog};
+  win::FormWindow dialog{kDialog};
+  int ownerEnabledDuringClick = -1;
+};
+
+TEST_F(ModalTest, OkButtonEndsTheDialogWithItsResultWhileTheOwnerIsDisabled) {
+  PostMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(dialog.Control("OKBtn")), BN_CLICKED),
+               reinterpret_cast<LPARAM>(dialog.Control("OKBtn")));
+  EXPECT_EQ(dialog.ShowModal(), 1);
+  EXPECT_EQ(ownerEnabledDuringClick, FALSE);
+  EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+  EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+  EXPECT_TRUE(dialog.Handle());  // still there to be read back
+}
+
+TEST_F(ModalTest, DialogsHaveAFixedFrameWithOnlyTheSystemMenu) {
+  const LONG style = GetWindowLongA(dialog.Handle(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+  EXPECT_TRUE(GetWindowLongA(dialog.Handle(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+  EXPECT_EQ(GetWindow(dialog.Handle(), GW_OWNER), owner.Handle());
+  RECT client;
+  GetClientRect(dialog.Handle(), &client);
+  EXPECT_EQ(client.right, 180);
+  EXPECT_EQ(client.bottom, 80);
+}
+
+TEST_F(ModalTest, EnterIsOkAndEscAndTheCloseBoxAreCancel) {
+  PostKey(VK_RETURN);
+  EXPECT_EQ(dialog.ShowModal(), 1);
+  PostKey(VK_ESCAPE);
+  EXPECT_EQ(dialog.ShowModal(), 2);
+  PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(dialog.ShowModal(), 2);
+  EXPECT_TRUE(dialog.Handle());
+  dialog.StartTimer(7, 10, [this] { dialog.EndModal(42); });
+  EXPECT_EQ(dialog.ShowModal(), 42);
+}
+
+TEST(FormEngine, CreateFailsBeforeAnyWindowWhenAHandlerIsUnbound) {
+  win::FormWindow form{kDialog};
+  try {
+    form.Create();
+    ADD_FAILURE() << "Create accepted an unbound handler";
+  } catch (const std::logic_error& error) {
+    EXPECT_NE(std::string(error.what()).find("OKClick"), std::string::npos) << error.what();
+  }
+  EXPECT_EQ(form.Handle(), nullptr);
+  EXPECT_EQ(FindWindowA("TTestDialog", "Test"), nullptr);
+}
+
+TEST(FormEngine, CreateFailsOnABrokenTable) {
+  static constexpr auto kBroken = std::to_array<forms::Control>({
+      {.kind = Kind::Edit, .name = "Twice", .bounds = {0, 0, 10, 10}},
+      {.kind = Kind::UpDown, .name = "Spin", .bounds = {10, 0, 10, 10}, .buddy = "Nobody"},
+  });
+  constexpr forms::Form kForm{.className = "TBroken",
+                              .name = "Broken",
+                              .clientWidth = 50,
+                              .clientHeight = 50,
+                              .frame = forms::Frame::Dialog,
+                              .controls = kBroken};
+  win::FormWindow form{kForm};
+  EXPECT_THROW(form.Create(), std::logic_error);
+  EXPECT_EQ(form.Handle(), nullptr);
+}
+
+TEST(FormEngine, AThrowingHandlerLeavesTheWindowWorking) {
+  win::FormWindow form{kDialog};
+  int clicks = 0;
+  form.Bind("OKClick", [&](const forms::Control&) {
+    ++clicks;
+    throw std::runtime_error("handler failed");
+  });
+  form.Create();
+  form.Show();
+  const HWND ok = form.Control("OKBtn");
+  SendMessageA(ok, BM_CLICK, 0, 0);                                  // inside a window procedure
+  PostMessageA(form.Control("NameEdit"), WM_KEYDOWN, VK_RETURN, 1);  // from the message loop
+  win::PumpMessages();
+  SendMessageA(ok, BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 3);
+  EXPECT_TRUE(IsWindow(form.Handle()));
+}
+
+TEST(FormEngine, RunTimeCommandsRunTheirHandler) {
+  win::FormWindow form{kDialog};
+  form.Bind("OKClick", [](const forms::Control&) {});
+  form.Create();
+  int runs = 0;
+  const UINT id = form.AddCommand([&] { ++runs; });
+  SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  form.RemoveCommand(id);
+  SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  EXPECT_EQ(runs, 1);
+}
+
+TEST(Win32Prompter, MessageBoxStylesAndFilters) {
+  forms::MessageRequest question{.buttons = forms::Buttons::YesNoCancel, .icon = forms::Icon::Question};
+  EXPECT_EQ(win::MessageBoxStyle(question), 0x23u);
+  question.buttons = forms::Buttons::YesNo;
+  question.defaultNo = true;
+  EXPECT_EQ(win::MessageBoxStyle(question), static_cast<UINT>(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
+  EXPECT_EQ(win::MessageBoxStyle({.icon = forms::Icon::Error}), static_cast<UINT>(MB_OK | MB_ICONERROR));
+  EXPECT_EQ(win::FileDialogFilter("A|*.a|B|*.b;*.c"), std::string("A\0*.a\0B\0*.b;*.c\0\0", 17));
+}
+
+TEST(ScriptedPrompter, AnswersInOrderRecordsAndFailsWhenTheScriptRunsOut) {
+  testing::ScriptedPrompter prompter;
+  prompter.Answer(forms::Answer::No).OpenAnswer("C:\\A.SMC");
+  EXPECT_EQ(prompter.Show({.text = "Save Settings?", .caption = "Pavane"}), forms::Answer::No);
+  EXPECT_EQ(prompter.OpenFile({.title = "Open ROM", .initialDirectory = "E:\\ZSNES"}), "C:\\A.SMC");
+  EXPECT_TRUE(prompter.ScriptUsedUp());
+  EXPECT_NONFATAL_FAILURE(prompter.Show({.text = "One more?"}), "One more?");
+  EXPECT_NONFATAL_FAILURE(prompter.BrowseFolder("Choose a directory:", "C:\\"), "folder browser");
+  ASSERT_EQ(prompter.Requests().size(), 4u);
+  EXPECT_EQ(prompter.Requests()[1].file.initialDirectory, "E:\\ZSNES");
+  EXPECT_EQ(prompter.Requests()[3].file.title, "Choose a directory:");
+  EXPECT_EQ(prompter.MessageTexts(), (std::vector<std::string>{"Save Settings?", "One more?"}));
+}
+
+// The real main window binds every handler name of its table and its Close
+// button ends it.
+TEST(TMainForm, BindsEveryHandlerAndCloses) {
+  AppState state;
+  testing::ScriptedPrompter prompter;
+  const test::TestKey key;
+  TMainForm form(state, prompter, key.path());
+  form.Window().Show();
+  form.Window().ShowPage("SwitchesTab");
+  SendMessageA(form.Window().Control("SwitchCheck3"), BM_CLICK, 0, 0);
+  EXPECT_EQ(form.Window().Text("ZSNESCmdLineEdit"), "-d");
+  SendMessageA(form.Window().Control("CancelButton"), BM_CLICK, 0, 0);
+  win::PumpMessages();
+  EXPECT_EQ(form.Window().Handle(), nullptr);
+}
+
+}  // namespace
+}  // namespace pavane

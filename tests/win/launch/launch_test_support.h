@@ -1,0 +1,73 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "tests/core/temp_dir.h"
+
+namespace pavane::testing {
+
+// A copy of the stand-in emulator in a fresh folder (named `folder` inside a
+// temporary directory) and the place where it writes what it received.
+class StandInFolder {
+ public:
+  explicit StandInFolder(std::string_view folder = "emulator");
+
+  // The folder with its trailing backslash, as a user types it.
+  std::string Directory() const { return directory_; }
+  std::string RecordPath() const { return temp_.File("record.txt"); }
+  const TempDir& Temp() const { return temp_; }
+
+  // The stand-in's record as key and value, once it has been written whole;
+  // empty when it does not appear within a few seconds.
+  std::map<std::string, std::string> Record() const;
+
+ private:
+  TempDir temp_;
+  std::string directory_;
+};
+
+// Sets an environment variable, which the started stand-in inherits, for one scope.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
+    SetEnvironmentVariableA(name, value.c_str());
+  }
+  ~ScopedEnvironment() { SetEnvironmentVariableA(name_, nullptr); }
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  const char* name_;
+};
+
+// True when the process ends within `timeout`.
+bool WaitForExit(HANDLE process, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// Runs `step` every 50 ms from the thread's message loop (such as a modal
+// dialog's) until it returns true; lets a test look at and click a dialog
+// while the code under test is inside ShowModal.
+class ModalObserver {
+ public:
+  explicit ModalObserver(std::function<bool()> step);
+  ~ModalObserver();
+  ModalObserver(const ModalObserver&) = delete;
+  ModalObserver& operator=(const ModalObserver&) = delete;
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  UINT_PTR timer_;
+};
+
+// A ROM image of 64 KiB whose low-bank header holds `title` and a valid checksum pair.
+std::string RomImage(std::string_view title);
+
+// Our current directory, which an emulator started without one inherits.
+std::string CurrentDirectory();
+
+}  // namespace pavane::testing

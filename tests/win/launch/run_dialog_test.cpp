@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "launch/emulator_process_win.h"
+#include "launch/run_dialog_win.h"
+#include "tests/win/launch/launch_test_support.h"
+
+namespace pavane::win {
+namespace {
+
+using testing::ModalObserver;
+using testing::RomImage;
+using testing::ScopedEnvironment;
+using testing::StandInFolder;
+using testing::WaitForExit;
+using Clock = std::chrono::steady_clock;
+
+constexpr std::string_view kRunning = "ZSNES is running";
+
+int Width(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect.right - rect.left;
+}
+
+// Presses a button the way a click does: the dialog gets its BN_CLICKED.
+void Click(FormWindow& form, std::string_view button) {
+  const HWND control = form.Control(button);
+  SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+               reinterpret_cast<LPARAM>(control));
+}
+
+// What a test saw of the dialog on each observer tick.
+struct Seen {
+  std::vector<std::string> statuses;
+  bool terminateEnabled = false;
+  bool ownerDisabled = false;
+};
+
+class RunDialogTest : public ::testing::Test {
+ protected:
+  StartResult Start() { return StartEmulator(standIn_.Directory() + "ZSNES.EXE", ""); }
+
+  StandInFolder standIn_;
+  ScopedEnvironment record_{"PAVANE_STANDIN_RECORD", standIn_.RecordPath()};
+};
+
+TEST_F(RunDialogTest, FormCreateShowsRomFileAndTitle) {
+  const std::string rom = standIn_.Temp().Write("Star & Moon.smc", RomImage("STAR & MOON"));
+  TRunDialog dialog(nullptr, rom);
+  FormWindow& form = dialog.Form();
+  EXPECT_EQ(form.Text("RomFileLabel"), rom);
+  EXPECT_EQ(form.Text("RomTitleLabel"), "STAR & MOON          ");
+  EXPECT_EQ(form.Text("StatusLabel"), "");
+  EXPECT_FALSE(IsWindowEnabled(form.Control("TerminateBtn")));
+  EXPECT_FALSE(IsWindowVisible(form.Handle()));
+
+  TRunDialog noRom(nullptr, "");
+  EXPECT_EQ(noRom.Form().Text("RomFileLabel"), "No ROM specified");
+  EXPECT_EQ(noRom.Form().Text("RomTitleLabel"), "No ROM specified");
+  // The labels take the width of their text.
+  EXPECT_GT(Width(form.Control("RomFileLabel")), Width(noRom.Form().Control("RomFileLabel")));
+  EXPECT_GT(Width(noRom.Form().Control("RomFileLabel")), 40);
+}
+
+TEST_F(RunDialogTest, ShowsRunningThenClosesItselfWhenTheEmulatorEnds) {
+  ScopedEnvironment runFor("PAVANE_STANDIN_RUN_MS", "1500");
+  StartResult started = Start();
+  ASSERT_TRUE(started.process);
+  TRunDialog dialog(nullptr, "");
+  Seen seen;
+  ModalObserver observer([&] {
+    seen.statuses.push_back(dialog.Form().Text("StatusLabel"));
+    seen.terminateEnabled |= IsWindowEnabled(dialog.Form().Control("TerminateBtn")) != FALSE;
+    return false;
+  });
+  EXPECT_EQ(dialog.Watch(*started.process), 2);
+  EXPECT_TRUE(started.process->HasEnded());
+  ASSERT_FALSE(seen.statuses.empty());
+  EXPECT_EQ(seen.statuses.front(), "") << "nothing is shown before the first tick";
+  EXPECT_NE(std::find(seen.statuses.begin(), seen.statuses.end(), kRunning), seen.statuses.end());
+  EXPECT_TRUE(seen.terminateEnabled);
+}
+
+TEST_F(RunDialogTest, EmulatorGoneBeforeTheFirstTickClosesWithoutRunning) {
+  ScopedEnvironment runFor("PAVANE_STANDIN_RUN_MS", "0");
+  StartResult started = Start();
+  ASSERT_TRUE(started.process);
+  ASSERT_TRUE(WaitForExit(started.process->Handle()));
+  TRunDialog dialog(nullptr, "");
+  Seen seen;
+  ModalObserver observer([&] {
+    seen.statuses.push_back(dialog.Form().Text("StatusLabel"));
+    seen.terminateEnabled |= IsWindowEnabled(dialog.Form().Control("TerminateBtn")) != FALSE;
+    return false;
+  });
+  const auto begin = Clock::now();
+  EXPECT_EQ(dialog.Watch(*started.process), 2);
+  const auto elapsed = Clock::now() - begin;
+  EXPECT_GE(elapsed, std::chrono::milliseconds(400)) << "the first tick comes after 500 ms";
+  EXPECT_LT(elapsed, std::chrono::milliseconds(2500)) << "and it closes the dialog";
+  EXPECT_EQ(std::find(seen.statuses.begin(), seen.statuses.end(), kRunning), seen.statuses.end());
+  EXPECT_FALSE(seen.terminateEnabled);
+}
+
+TEST_F(RunDialogTest, TerminateEndsTheEmulatorWithExitCodeZero) {
+  ScopedEnvironment forever("PAVANE_STANDIN_RUN_MS", "forever");
+  ScopedEnvironment exitCode("PAVANE_STANDIN_EXIT_CODE", "5");
+  StartResult started = Start();
+  ASSERT_TRUE(started.process);
+  TRunDialog dialog(nullptr, "");
+  ModalObserver observer([&] {
+    if (!IsWindowEnabled(dialog.Form().Control("TerminateBtn"))) return false;
+    Click(dialog.Form(), "TerminateBtn");
+    return true;
+  });
+  EXPECT_EQ(dialog.Watch(*started.process), 1);
+  ASSERT_TRUE(WaitForExit(started.process->Handle()));
+  EXPECT_EQ(started.process->ExitCode(), 0u);
+}
+
+TEST_F(RunDialogTest, CloseLeavesTheEmulatorRunningAndTheOwnerUsable) {
+  ScopedEnvironment forever("PAVANE_STANDIN_RUN_MS", "forever");
+  StartResult started = Start();
+  ASSERT_TRUE(started.process);
+  UniqueWindow owner(CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr));
+  ASSERT_TRUE(owner);
+  TRunDialog dialog(owner.Get(), "");
+  Seen seen;
+  ModalObserver observer([&] {
+    seen.ownerDisabled |= !IsWindowEnabled(owner.Get());
+    if (dialog.Form().Text("StatusLabel") != kRunning) return false;
+    Click(dialog.Form(), "CancelBtn");
+    return true;
+  });
+  EXPECT_EQ(dialog.Watch(*started.process), 2);
+  EXPECT_TRUE(seen.ownerDisabled);
+  EXPECT_TRUE(IsWindowEnabled(owner.Get()));
+  EXPECT_FALSE(WaitForExit(started.process->Handle(), std::chrono::milliseconds(1200)))
+      << "closing the dialog must not end the emulator";
+  EXPECT_EQ(started.process->ExitCode(), static_cast<DWORD>(STILL_ACTIVE));
+  started.process->Terminate();
+  EXPECT_TRUE(WaitForExit(started.process->Handle()));
+}
+
+}  // namespace
+}  // namespace pavane::win

@@ -1,0 +1,123 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/prompter.h"
+
+namespace pavane::testing {
+
+// A Prompter for tests: answers from a script given beforehand, in order, and
+// records every request. A request the script does not foresee (none left, or
+// an answer of the wrong kind) fails the test and gets Cancel / no path.
+class ScriptedPrompter : public forms::Prompter {
+ public:
+  enum class Kind { Message, OpenFile, SaveFile, BrowseFolder };
+
+  struct Request {
+    Kind kind = Kind::Message;
+    forms::MessageRequest message;  // Kind::Message
+    forms::FileDialogRequest file;  // the file dialogs; the folder browser's title and start folder
+                                    // are in file.title and file.initialDirectory
+  };
+
+  // Script: the answer to the next message box, file dialog or folder browser.
+  ScriptedPrompter& Answer(forms::Answer answer) {
+    script_.push_back({.kind = Kind::Message, .answer = answer});
+    return *this;
+  }
+  ScriptedPrompter& OpenAnswer(std::optional<std::string> path) {
+    script_.push_back({.kind = Kind::OpenFile, .chosen = path.has_value(), .path = path.value_or("")});
+    return *this;
+  }
+  ScriptedPrompter& SaveAnswer(std::optional<std::string> path) {
+    script_.push_back({.kind = Kind::SaveFile, .chosen = path.has_value(), .path = path.value_or("")});
+    return *this;
+  }
+  ScriptedPrompter& FolderAnswer(std::optional<std::string> folder) {
+    script_.push_back({.kind = Kind::BrowseFolder, .chosen = folder.has_value(), .path = folder.value_or("")});
+    return *this;
+  }
+
+  const std::vector<Request>& Requests() const { return requests_; }
+  // The texts of the message boxes shown, in order.
+  std::vector<std::string> MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& request : requests_) {
+      if (request.kind == Kind::Message) texts.push_back(request.message.text);
+    }
+    return texts;
+  }
+  bool ScriptUsedUp() const { return script_.empty(); }
+
+  forms::Answer Show(const forms::MessageRequest& request) override {
+    requests_.push_back({.kind = Kind::Message, .message = request});
+    if (script_.empty() || script_.front().kind != Kind::Message) {
+      ADD_FAILURE() << "unexpected message box: \"" << request.text << "\" (caption \"" << request.caption << "\")"
+                    << (script_.empty() ? ", the script is used up" : ", the script expected a file dialog");
+      return forms::Answer::Cancel;
+    }
+    const auto answer = script_.front().answer;
+    script_.pop_front();
+    return answer;
+  }
+
+  std::optional<std::string> OpenFile(const forms::FileDialogRequest& request) override {
+    return PathFor(Kind::OpenFile, request);
+  }
+  std::optional<std::string> SaveFile(const forms::FileDialogRequest& request) override {
+    return PathFor(Kind::SaveFile, request);
+  }
+  std::optional<std::string> BrowseFolder(const std::string& title, const std::string& startFolder) override {
+    forms::FileDialogRequest request;
+    request.title = title;
+    request.initialDirectory = startFolder;
+    return PathFor(Kind::BrowseFolder, request);
+  }
+
+ private:
+  // One scripted answer: a button for a message box; for the dialogs the chosen
+  // path, or none (Cancel).
+  struct Scripted {
+    Kind kind = Kind::Message;
+    forms::Answer answer = forms::Answer::Cancel;
+    bool chosen = false;
+    std::string path;
+  };
+
+  static const char* NameOf(Kind kind) {
+    switch (kind) {
+      case Kind::Message:
+        return "message box";
+      case Kind::OpenFile:
+        return "open dialog";
+      case Kind::SaveFile:
+        return "save dialog";
+      case Kind::BrowseFolder:
+        return "folder browser";
+    }
+    return "?";
+  }
+
+  std::optional<std::string> PathFor(Kind kind, const forms::FileDialogRequest& request) {
+    requests_.push_back({.kind = kind, .file = request});
+    if (script_.empty() || script_.front().kind != kind) {
+      ADD_FAILURE() << "unexpected " << NameOf(kind) << " \"" << request.title << "\""
+                    << (script_.empty() ? ", the script is used up" : ", the script expected something else");
+      return std::nullopt;
+    }
+    std::optional<std::string> path;
+    if (script_.front().chosen) path = script_.front().path;
+    script_.pop_front();
+    return path;
+  }
+
+  std::deque<Scripted> script_;
+  std::vector<Request> requests_;
+};
+
+}  // namespace pavane::testing

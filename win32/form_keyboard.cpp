@@ -1,0 +1,264 @@
+// The keyboard of every form and the message loops: menu shortcuts, Enter
+// and Esc, Alt accelerators, Ctrl+Tab between pages, Tab between controls,
+// and the nested loop of a modal dialog.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "forms/form_keys.h"
+#include "win32/form_impl.h"
+
+namespace pavane::win {
+namespace {
+
+using forms::Kind;
+
+bool Usable(HWND window) { return window && IsWindowVisible(window) && IsWindowEnabled(window); }
+
+bool KeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+// A control whose caption carries the typed accelerator letter; `item` is a
+// radio button's position, -1 for the control itself.
+struct Match {
+  std::size_t index;
+  int item = -1;
+};
+
+}  // namespace
+
+bool FormWindow::Impl::PreTranslate(MSG& msg) {
+  if (accelerators && IsWindowEnabled(hwnd) && TranslateAcceleratorA(hwnd, accelerators.Get(), &msg)) return true;
+  if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
+    if (HandleEnterOrEscape(msg)) return true;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+  }
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && KeyDown(VK_CONTROL)) {
+    CyclePage(KeyDown(VK_SHIFT) ? -1 : 1);
+    return true;
+  }
+  if (msg.message == WM_SYSCHAR) {
+    if (HandleMnemonic(static_cast<char>(msg.wParam))) return true;
+    DispatchMessageA(&msg);  // the menu bar's turn
+    return true;
+  }
+  return IsDialogMessageA(hwnd, &msg) != FALSE;
+}
+
+// Enter presses the focused push button, or else the default button; Esc the
+// cancel button (a dialog without one ends with Cancel). A control that wants
+// the key itself (an open drop-down list, a multi-line edit) keeps it.
+bool FormWindow::Impl::HandleEnterOrEscape(const MSG& msg) {
+  const HWND focus = GetFocus();
+  std::optional<std::size_t> focused;
+  if (focus && IsChild(hwnd, focus)) {
+    MSG copy = msg;
+    const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy));
+    if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+    focused = IndexOfId(GetDlgCtrlID(focus));
+    if (focused && controls[*focused].hwnd != focus) focused.reset();
+  }
+  if (msg.wParam == VK_RETURN) {
+    if (focused &&
+        (controls[*focused].spec->kind == Kind::Button || controls[*focused].spec->kind == Kind::ToolButton)) {
+      Click(*focused);
+      return true;
+    }
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      if (controls[i].spec->isDefault && IsWindowEnabled(controls[i].hwnd)) {
+        Click(i);
+        return true;
+      }
+    }
+    return false;
+  }
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (controls[i].spec->isCancel && IsWindowEnabled(controls[i].hwnd)) {
+      Click(i);
+      return true;
+    }
+  }
+  if (modal) {
+    modalResult = IDCANCEL;
+    modalEnded = true;
+    return true;
+  }
+  return false;
+}
+
+// Alt+letter looks, in this order, at the controls of the visible page, the
+// captions of the pages, the other controls of the form; the menu bar gets
+// the key when none of them has the letter. Several controls with the same
+// letter take the focus in turn instead of being pressed.
+bool FormWindow::Impl::HandleMnemonic(char typed) {
+  std::vector<Match> onPage;
+  std::vector<Match> offPage;
+  for (const auto index : creationOrder) {
+    const auto& control = controls[index];
+    const auto& spec = *control.spec;
+    if (!Usable(control.hwnd)) continue;
+    auto& tier = control.page ? onPage : offPage;
+    switch (spec.kind) {
+      case Kind::Label:
+        if (spec.focuses.empty() || !Usable(FocusTarget(index))) break;
+        [[fallthrough]];
+      case Kind::Button:
+      case Kind::ToolButton:
+      case Kind::CheckBox:
+      case Kind::GroupBox:
+        if (forms::MatchesMnemonic(spec.caption, typed)) tier.push_back({index});
+        break;
+      case Kind::RadioGroup:
+        if (forms::MatchesMnemonic(spec.caption, typed)) tier.push_back({index});
+        for (std::size_t item = 0; item < control.items.size(); ++item) {
+          if (Usable(control.items[item]) && forms::MatchesMnemonic(spec.items[item], typed)) {
+            tier.push_back({index, static_cast<int>(item)});
+          }
+        }
+        break;
+      default:
+        break;
+    }
+  }
+
+  auto target = [this](const Match& match) {
+    return match.item >= 0 ? controls[match.index].items[match.item] : FocusTarget(match.index);
+  };
+  auto act = [&](const std::vector<Match>& matches) {
+    if (matches.size() > 1) {
+      const HWND focus = GetFocus();
+      std::size_t next = 0;
+      for (std::size_t i = 0; i < matches.size(); ++i) {
+        if (target(matches[i]) == focus) next = (i + 1) % matches.size();
+      }
+      SetFocus(target(matches[next]));
+      return;
+    }
+    const Match& match = matches.front();
+    const auto& control = controls[match.index];
+    switch (control.spec->kind) {
+      case Kind::Label:
+        FocusControl(IndexOf(control.spec->focuses), true);
+        break;
+      case Kind::Button:
+      case Kind::ToolButton:
+        Click(match.index);
+        break;
+      case Kind::CheckBox:
+        SendMessageA(control.hwnd, BM_CLICK, 0, 0);
+        break;
+      case Kind::RadioGroup:
+        if (match.item >= 0) {
+          SendMessageA(control.items[match.item], BM_CLICK, 0, 0);
+          break;
+        }
+        [[fallthrough]];
+      default:
+        SetFocus(target(match));
+        break;
+    }
+  };
+
+  if (!onPage.empty()) {
+    act(onPage);
+    return true;
+  }
+  for (const auto index : creationOrder) {
+    if (controls[index].spec->kind != Kind::PageControl || !Usable(controls[index].hwnd)) continue;
+    const auto pages = PagesOf(index);
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+      if (!forms::MatchesMnemonic(form.controls[pages[page]].caption, typed)) continue;
+      SelectPage(index, static_cast<int>(page));
+      SetFocus(controls[index].hwnd);
+      return true;
+    }
+  }
+  if (!offPage.empty()) {
+    act(offPage);
+    return true;
+  }
+  return false;
+}
+
+void FormWindow::Impl::CyclePage(int step) {
+  for (const auto index : creationOrder) {
+    if (controls[index].spec->kind != Kind::PageControl || !Usable(controls[index].hwnd)) continue;
+    const int count = static_cast<int>(PagesOf(index).size());
+    if (count == 0) return;
+    SelectPage(index, ((SelectedPage(index) + step) % count + count) % count);
+    return;
+  }
+}
+
+int FormWindow::ShowModal() {
+  if (!impl_->hwnd) throw std::logic_error("form " + std::string(impl_->form.name) + " is not created");
+  const HWND owner = impl_->owner;
+  const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+  if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  impl_->modal = true;
+  impl_->modalEnded = false;
+  impl_->modalResult = 0;
+  Show();
+
+  MSG msg;
+  while (!impl_->modalEnded && impl_->hwnd) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop must see it too
+      break;
+    }
+    if (got < 0) break;
+    ProcessMessage(msg);
+  }
+
+  // The owner comes back before the dialog goes, so it gets the activation.
+  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  if (impl_->hwnd) {
+    if (owner) SetActiveWindow(owner);
+    ShowWindow(impl_->hwnd, SW_HIDE);
+  }
+  impl_->modal = false;
+  return impl_->modalEnded ? impl_->modalResult : IDCANCEL;
+}
+
+void ProcessMessage(MSG& msg) {
+  try {
+    if (auto* form = FormOfWindow(msg.hwnd); form && form->PreTranslate(msg)) return;
+  } catch (const std::exception& error) {
+    OutputDebugStringA(error.what());
+    return;
+  } catch (...) {
+    return;
+  }
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    ProcessMessage(msg);
+  }
+}
+
+int RunMessageLoop() {
+  MSG msg;
+  while (LiveMainForms() > 0) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(msg.wParam);
+    if (got < 0) return 1;
+    ProcessMessage(msg);
+  }
+  return 0;
+}
+
+}  // namespace pavane::win

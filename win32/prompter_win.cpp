@@ -1,0 +1,139 @@
+#include "win32/prompter_win.h"
+
+#include <cderr.h>
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace pavane::win {
+namespace {
+
+// Larger than any path the system accepts, so no chosen name is cut short.
+constexpr std::size_t kFileBufferSize = 32768;
+
+int CALLBACK SelectStartFolder(HWND window, UINT message, LPARAM, LPARAM data) {
+  if (message == BFFM_INITIALIZED && data) SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
+  return 0;
+}
+
+const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+
+}  // namespace
+
+UINT MessageBoxStyle(const forms::MessageRequest& request) {
+  UINT style = MB_OK;
+  switch (request.buttons) {
+    case forms::Buttons::Ok:
+      style = MB_OK;
+      break;
+    case forms::Buttons::YesNo:
+      style = MB_YESNO;
+      break;
+    case forms::Buttons::YesNoCancel:
+      style = MB_YESNOCANCEL;
+      break;
+  }
+  switch (request.icon) {
+    case forms::Icon::None:
+      break;
+    case forms::Icon::Question:
+      style |= MB_ICONQUESTION;
+      break;
+    case forms::Icon::Error:
+      style |= MB_ICONERROR;
+      break;
+    case forms::Icon::Information:
+      style |= MB_ICONINFORMATION;
+      break;
+  }
+  if (request.defaultNo) style |= MB_DEFBUTTON2;
+  return style;
+}
+
+std::string FileDialogFilter(std::string_view filter) {
+  std::string result(filter);
+  for (char& c : result) {
+    if (c == '|') c = '\0';
+  }
+  result.push_back('\0');
+  result.push_back('\0');
+  return result;
+}
+
+forms::Answer Win32Prompter::Show(const forms::MessageRequest& request) {
+  switch (MessageBoxA(owner_, request.text.c_str(), request.caption.c_str(), MessageBoxStyle(request))) {
+    case IDOK:
+      return forms::Answer::Ok;
+    case IDYES:
+      return forms::Answer::Yes;
+    case IDNO:
+      return forms::Answer::No;
+    default:
+      return forms::Answer::Cancel;
+  }
+}
+
+std::optional<std::string> Win32Prompter::RunFileDialog(const forms::FileDialogRequest& request, bool save) {
+  const std::string filter = FileDialogFilter(request.filter);
+  std::vector<char> buffer(std::max(kFileBufferSize, request.fileName.size() + 1), '\0');
+  while (true) {
+    std::copy(request.fileName.begin(), request.fileName.end(), buffer.begin());
+    buffer[request.fileName.size()] = '\0';
+
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = request.filter.empty() ? nullptr : filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = buffer.data();
+    dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+    dialog.lpstrInitialDir = OrNull(request.initialDirectory);
+    dialog.lpstrTitle = OrNull(request.title);
+    dialog.lpstrDefExt = OrNull(request.defaultExtension);
+    dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
+    if (request.mustExist) dialog.Flags |= OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    if (request.promptOverwrite) dialog.Flags |= OFN_OVERWRITEPROMPT;
+
+    const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    if (chosen) return std::string(buffer.data());
+    if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return std::nullopt;
+    // The first two bytes hold the size the name needs; ask again with room for it.
+    const std::size_t needed = static_cast<unsigned char>(buffer[0]) | (static_cast<unsigned char>(buffer[1]) << 8);
+    buffer.assign(std::max(buffer.size() * 2, needed + 1), '\0');
+  }
+}
+
+std::optional<std::string> Win32Prompter::OpenFile(const forms::FileDialogRequest& request) {
+  return RunFileDialog(request, false);
+}
+
+std::optional<std::string> Win32Prompter::SaveFile(const forms::FileDialogRequest& request) {
+  return RunFileDialog(request, true);
+}
+
+std::optional<std::string> Win32Prompter::BrowseFolder(const std::string& title, const std::string& startFolder) {
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  // The shell fixes the size of these buffers at MAX_PATH.
+  char displayName[MAX_PATH] = {};
+  BROWSEINFOA browse{};
+  browse.hwndOwner = owner_;
+  browse.pidlRoot = nullptr;  // the desktop
+  browse.pszDisplayName = displayName;
+  browse.lpszTitle = title.c_str();
+  browse.ulFlags = BIF_RETURNONLYFSDIRS;
+  browse.lpfn = SelectStartFolder;
+  browse.lParam = startFolder.empty() ? 0 : reinterpret_cast<LPARAM>(startFolder.c_str());
+
+  std::optional<std::string> folder;
+  if (LPITEMIDLIST chosen = SHBrowseForFolderA(&browse)) {
+    char path[MAX_PATH] = {};
+    if (SHGetPathFromIDListA(chosen, path)) folder = path;
+    CoTaskMemFree(chosen);
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
+  return folder;
+}
+
+}  // namespace pavane::win

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "forms/prompter.h"
+
+namespace pavane::win {
+
+// The real questions, messages, file dialogs and folder browser, modal over
+// the owner window.
+class Win32Prompter : public forms::Prompter {
+ public:
+  explicit Win32Prompter(HWND owner = nullptr) : owner_(owner) {}
+
+  void SetOwner(HWND owner) { owner_ = owner; }
+  HWND Owner() const { return owner_; }
+
+  forms::Answer Show(const forms::MessageRequest& request) override;
+  std::optional<std::string> OpenFile(const forms::FileDialogRequest& request) override;
+  std::optional<std::string> SaveFile(const forms::FileDialogRequest& request) override;
+  std::optional<std::string> BrowseFolder(const std::string& title, const std::string& startFolder) override;
+
+ private:
+  std::optional<std::string> RunFileDialog(const forms::FileDialogRequest& request, bool save);
+
+  HWND owner_;
+};
+
+// MessageBoxA's style for a request: buttons, icon and default button.
+UINT MessageBoxStyle(const forms::MessageRequest& request);
+
+// "Name|*.a;*.b|All files|*.*" as the file dialogs want it: NUL after every
+// part and one more at the end.
+std::string FileDialogFilter(std::string_view filter);
+
+}  // namespace pavane::win
