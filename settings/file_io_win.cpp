@@ -65,8 +65,11 @@ bool ReplaceFile(const std::string& temporary, const std::string& path) {
 }  // namespace
 
 bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& error) {
+  // A read-only file stays as it is, as it would if it were written in place.
+  const DWORD attributes = GetFileAttributesA(path.c_str());
   std::vector<char> temporary(MAX_PATH + 1);
-  if (GetTempFileNameA(DirectoryOf(path).c_str(), "pvn", 0, temporary.data()) == 0) {
+  if ((attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) ||
+      GetTempFileNameA(DirectoryOf(path).c_str(), "pvn", 0, temporary.data()) == 0) {
     error = CannotCreateError(path);
     return false;
   }

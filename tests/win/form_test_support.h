@@ -64,6 +64,40 @@ inline RECT RectInParent(HWND window) {
   return rect;
 }
 
+inline void SetModifiers(int modifiers) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = (modifiers & kCtrl) ? 0x80 : 0;
+  keys[VK_SHIFT] = (modifiers & kShift) ? 0x80 : 0;
+  keys[VK_MENU] = 0;
+  SetKeyboardState(keys);
+}
+
+// Where a key goes: the focused control, or the form itself.
+inline HWND KeyTarget(const win::FormWindow& window) {
+  const HWND focus = GetFocus();
+  return focus ? focus : window.Handle();
+}
+
+// A key pressed where the focus is, through the form's message handling.
+inline void PressKey(const win::FormWindow& window, UINT key, int modifiers = 0) {
+  SetModifiers(modifiers);
+  PostMessageA(KeyTarget(window), WM_KEYDOWN, key, 1);
+  win::PumpMessages();
+  SetModifiers(0);
+}
+
+// A click on an up-down's upper or lower arrow.
+inline void ClickUpDown(const win::FormWindow& window, std::string_view name, bool up) {
+  const HWND updown = window.Control(name);
+  RECT client;
+  GetClientRect(updown, &client);
+  const LPARAM point = MAKELPARAM(client.right / 2, up ? 2 : client.bottom - 3);
+  SendMessageA(updown, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  SendMessageA(updown, WM_LBUTTONUP, 0, point);
+  win::PumpMessages();
+}
+
 // A real form from a layout, shown, with every handler name the layout uses
 // bound to a recorder: "Name", "Name:Tag" for senders with a Tag,
 // "Name@Position" for up-downs.
@@ -138,15 +172,9 @@ class RecordingForm {
     return RECT{x, y, x + control.bounds.width, y + control.bounds.height};
   }
 
-  // A key pressed where the focus is, through the form's message handling.
-  void PressKey(UINT key, int modifiers = 0) {
-    SetModifiers(modifiers);
-    PostMessageA(Target(), WM_KEYDOWN, key, 1);
-    win::PumpMessages();
-    SetModifiers(0);
-  }
+  void PressKey(UINT key, int modifiers = 0) { testing::PressKey(window, key, modifiers); }
   void PressAlt(char letter) {
-    PostMessageA(Target(), WM_SYSCHAR, static_cast<unsigned char>(letter), 0x20000001);
+    PostMessageA(KeyTarget(window), WM_SYSCHAR, static_cast<unsigned char>(letter), 0x20000001);
     win::PumpMessages();
   }
   // A menu item chosen with the mouse.
@@ -154,34 +182,11 @@ class RecordingForm {
     SendMessageA(window.Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(menu, position), 0), 0);
     win::PumpMessages();
   }
-  // A click on an up-down's upper or lower arrow.
-  void ClickUpDown(std::string_view name, bool up) {
-    const HWND updown = window.Control(name);
-    RECT client;
-    GetClientRect(updown, &client);
-    const LPARAM point = MAKELPARAM(client.right / 2, up ? 2 : client.bottom - 3);
-    SendMessageA(updown, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    SendMessageA(updown, WM_LBUTTONUP, 0, point);
-    win::PumpMessages();
-  }
+  void ClickUpDown(std::string_view name, bool up) { testing::ClickUpDown(window, name, up); }
 
   const forms::Form& layout;
   win::FormWindow window;
   std::vector<std::string> calls;
-
- private:
-  HWND Target() const {
-    const HWND focus = GetFocus();
-    return focus ? focus : window.Handle();
-  }
-  static void SetModifiers(int modifiers) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = (modifiers & kCtrl) ? 0x80 : 0;
-    keys[VK_SHIFT] = (modifiers & kShift) ? 0x80 : 0;
-    keys[VK_MENU] = 0;
-    SetKeyboardState(keys);
-  }
 };
 
 }  // namespace pavane::testing
