@@ -9,7 +9,7 @@
 #include "app/preferences_dialog_win.h"
 #include "locate/zsnes_dir_dialog_win.h"
 #include "modal_script.h"
-#include "scripted_prompter.h"
+#include "tests/win/scripted_prompter.h"
 
 namespace pavane {
 namespace {
@@ -96,7 +96,7 @@ TEST(AboutBox, ShowsItsTextsAndClosesWithOkOnEnterAndEsc) {
 }
 
 TEST(ZSnesDirDialog, GivesTheTextOnOkOnly) {
-  test::ScriptedPrompter prompter;
+  testing::ScriptedPrompter prompter;
   {
     TZSnesDirDialog dialog(nullptr, prompter);
     win::FormWindow& window = dialog.Window();
@@ -122,7 +122,7 @@ TEST(ZSnesDirDialog, GivesTheTextOnOkOnly) {
     ModalScript script(dialog.Window(), [&] { PressKey(VK_RETURN); });
     EXPECT_EQ(dialog.Execute(""), "");
   }
-  EXPECT_TRUE(prompter.asked.empty());
+  EXPECT_TRUE(prompter.Requests().empty());
 }
 
 TEST(ZSnesDirDialog, BrowseStartsInTheLastExistingTypedDirectory) {
@@ -130,8 +130,8 @@ TEST(ZSnesDirDialog, BrowseStartsInTheLastExistingTypedDirectory) {
   ASSERT_GT(size, 0u);
   std::string windows(size, '\0');
   windows.resize(GetWindowsDirectoryA(windows.data(), size));
-  test::ScriptedPrompter prompter;
-  prompter.folders = {std::string("C:\\picked"), std::nullopt};
+  testing::ScriptedPrompter prompter;
+  prompter.FolderAnswer("C:\\picked").FolderAnswer(std::nullopt);
   TZSnesDirDialog dialog(nullptr, prompter);
   win::FormWindow& window = dialog.Window();
   ModalScript script(window, [&] {
@@ -143,14 +143,15 @@ TEST(ZSnesDirDialog, BrowseStartsInTheLastExistingTypedDirectory) {
     PostMessageA(window.Control("ExitButton"), BM_CLICK, 0, 0);
   });
   dialog.Execute(windows);
-  ASSERT_EQ(prompter.browsed.size(), 2u);
-  EXPECT_EQ(prompter.browsed[0], std::make_pair(std::string("Choose a directory:"), windows));
+  ASSERT_EQ(prompter.Requests().size(), 2u);
+  EXPECT_EQ(prompter.Requests()[0].file.title, "Choose a directory:");
+  EXPECT_EQ(prompter.Requests()[0].file.initialDirectory, windows);
   // "C:\picked" was never typed and "Q:\not there" does not exist: the start stays.
-  EXPECT_EQ(prompter.browsed[1].second, windows);
+  EXPECT_EQ(prompter.Requests()[1].file.initialDirectory, windows);
 }
 
 TEST(ZSnesDirDialog, AutomaticSearchFillsThePathUnlessCancelled) {
-  test::ScriptedPrompter prompter;
+  testing::ScriptedPrompter prompter;
   std::vector<std::optional<std::string>> searches = {std::string("C:\\EMU\\ZSNES\\"), std::nullopt};
   HWND searchOwner = nullptr;
   TZSnesDirDialog dialog(nullptr, prompter, [&](HWND owner) {

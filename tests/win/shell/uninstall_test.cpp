@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/uninstall_win.h"
-#include "scripted_prompter.h"
+#include "tests/win/scripted_prompter.h"
 #include "../test_key.h"
 #include "win32/registry.h"
 
@@ -14,7 +14,7 @@ namespace pavane {
 namespace {
 
 using forms::Answer;
-using test::ScriptedPrompter;
+using testing::ScriptedPrompter;
 using test::TestKey;
 
 constexpr const char* kQuestion = "Delete Pavane Registry keys?";
@@ -30,7 +30,7 @@ TEST(UninstallSwitch, WithoutTheSwitchNothingIsAsked) {
   FillKey(test.path());
   ScriptedPrompter prompter;
   EXPECT_FALSE(RunUninstallSwitch("\"C:\\Pavane\\Pavane.exe\"", "Pavane", kQuestion, test.path(), prompter));
-  EXPECT_TRUE(prompter.asked.empty());
+  EXPECT_TRUE(prompter.Requests().empty());
   EXPECT_TRUE(win::RegistryKeyExists(test.path()));
 }
 
@@ -38,13 +38,13 @@ TEST(UninstallSwitch, AnsweredNoGoesOnWithTheKeyKept) {
   TestKey test;
   FillKey(test.path());
   ScriptedPrompter prompter;
-  prompter.answers = {Answer::No};
+  prompter.Answer(Answer::No);
   EXPECT_FALSE(RunUninstallSwitch("C:\\Pavane\\Pavane.exe -u", "Pavane", kQuestion, test.path(), prompter));
-  ASSERT_EQ(prompter.asked.size(), 1u);
-  EXPECT_EQ(prompter.asked[0].text, kQuestion);
-  EXPECT_EQ(prompter.asked[0].caption, "Pavane");
-  EXPECT_EQ(prompter.asked[0].buttons, forms::Buttons::YesNo);
-  EXPECT_EQ(prompter.asked[0].icon, forms::Icon::None);
+  ASSERT_EQ(prompter.Requests().size(), 1u);
+  EXPECT_EQ(prompter.Requests()[0].message.text, kQuestion);
+  EXPECT_EQ(prompter.Requests()[0].message.caption, "Pavane");
+  EXPECT_EQ(prompter.Requests()[0].message.buttons, forms::Buttons::YesNo);
+  EXPECT_EQ(prompter.Requests()[0].message.icon, forms::Icon::None);
   EXPECT_TRUE(win::RegistryKeyExists(test.path() + "\\Favorites"));
 }
 
@@ -52,10 +52,10 @@ TEST(UninstallSwitch, AnsweredYesRemovesTheKeyAndEnds) {
   TestKey test;
   FillKey(test.path());
   ScriptedPrompter prompter;
-  prompter.answers = {Answer::Yes};
+  prompter.Answer(Answer::Yes);
   // The switch inside the program's own path counts as well.
   EXPECT_TRUE(RunUninstallSwitch("\"C:\\my-utils\\Pavane.exe\"", "Pavane", kQuestion, test.path(), prompter));
-  EXPECT_EQ(prompter.asked.size(), 1u);
+  EXPECT_EQ(prompter.Requests().size(), 1u);
   EXPECT_FALSE(win::RegistryKeyExists(test.path() + "\\Favorites"));
   EXPECT_FALSE(win::RegistryKeyExists(test.path()));
 }
@@ -63,9 +63,9 @@ TEST(UninstallSwitch, AnsweredYesRemovesTheKeyAndEnds) {
 TEST(UninstallSwitch, AnsweredYesWithoutAKeyEndsSilently) {
   TestKey test;
   ScriptedPrompter prompter;
-  prompter.answers = {Answer::Yes};
+  prompter.Answer(Answer::Yes);
   EXPECT_TRUE(RunUninstallSwitch("Pavane.exe -U", "Pavane", kQuestion, test.path(), prompter));
-  EXPECT_EQ(prompter.asked.size(), 1u);
+  EXPECT_EQ(prompter.Requests().size(), 1u);
   EXPECT_FALSE(win::RegistryKeyExists(test.path()));
 }
 
@@ -100,10 +100,10 @@ TEST(UninstallSwitch, AKeyThatCannotBeDeletedIsNamed) {
     GTEST_SKIP() << "this system ignores the denied delete right; the text is checked natively";
   }
   ScriptedPrompter prompter;
-  prompter.answers = {Answer::Yes, Answer::Ok};
+  prompter.Answer(Answer::Yes).Answer(Answer::Ok);
   EXPECT_TRUE(RunUninstallSwitch("Pavane.exe -U", "Pavane", kQuestion, test.path(), prompter));
-  ASSERT_EQ(prompter.asked.size(), 2u);
-  const forms::MessageRequest& told = prompter.asked[1];
+  ASSERT_EQ(prompter.Requests().size(), 2u);
+  const forms::MessageRequest& told = prompter.Requests()[1].message;
   EXPECT_NE(told.text.find("HKEY_CURRENT_USER\\" + favorites), std::string::npos) << told.text;
   EXPECT_EQ(told.caption, "Pavane");
   EXPECT_EQ(told.buttons, forms::Buttons::Ok);
