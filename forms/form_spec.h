@@ -59,6 +59,7 @@ struct Control {
   bool isCancel = false;          // Esc
   bool enabled = true;
   bool bold = false;
+  bool wordWrap = false;          // labels: keep the declared size and wrap; others fit their text
   int itemHeight = 0;             // lists; 0: the system's
   int resource = 0;               // picture or glyph resource
   std::string_view dropDownMenu = {};  // tool buttons: the pop-up menu they drop down

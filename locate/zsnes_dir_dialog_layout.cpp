@@ -12,7 +12,7 @@ using forms::Kind;
 constexpr Control kControls[] = {
     {.kind = Kind::Picture, .name = "Image1", .bounds = {8, 16, 32, 32}, .resource = IDI_LOCATION},
     {.kind = Kind::Label, .name = "Label2", .caption = "Please specify the folder containing ZSNES.",
-     .bounds = {56, 16, 265, 33}},
+     .bounds = {56, 16, 265, 33}, .wordWrap = true},
     {.kind = Kind::Label, .name = "Label1", .caption = "&Path:", .bounds = {24, 66, 26, 13},
      .focuses = "ZSnesDirEdit"},
     {.kind = Kind::Edit, .name = "ZSnesDirEdit", .bounds = {56, 64, 217, 21}, .tabOrder = 0},

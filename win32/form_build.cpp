@@ -215,7 +215,7 @@ void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT of
 
   switch (spec.kind) {
     case Kind::Label:
-      style |= SS_LEFTNOWORDWRAP;  // one line, like the class library's labels
+      style |= spec.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
       break;
     case Kind::Edit:
       windowClass = "EDIT";
@@ -229,7 +229,13 @@ void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT of
     case Kind::Button:
       windowClass = "BUTTON";
       // BS_NOTIFY: focus changes move the default frame (see MoveDefaultFrame).
-      style |= (spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY;
+      if (spec.resource) {
+        // A button with a picture beside its caption draws itself.
+        style |= BS_OWNERDRAW | BS_NOTIFY;
+        control.glyph.Reset(LoadImageA(instance, MAKEINTRESOURCEA(spec.resource), IMAGE_BITMAP, 0, 0, 0));
+      } else {
+        style |= (spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY;
+      }
       break;
     case Kind::ToolButton:
       windowClass = "BUTTON";
@@ -295,6 +301,7 @@ void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT of
   }
   HFONT controlFont = static_cast<HFONT>((spec.bold ? boldFont : font).Get());
   SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
+  if (spec.kind == Kind::Label && !spec.wordWrap) FitLabelToText(control.hwnd);
 
   switch (spec.kind) {
     case Kind::CheckBox:
@@ -428,7 +435,8 @@ void FormWindow::Impl::BuildAccelerators() {
 
 void FormWindow::Impl::Build(HWND ownerWindow) {
   Validate();
-  controls.assign(form.controls.size(), ControlWindow{});
+  controls.clear();
+  controls.resize(form.controls.size());
   for (std::size_t i = 0; i < controls.size(); ++i) controls[i].spec = &form.controls[i];
   creationOrder.clear();
   owner = ownerWindow;

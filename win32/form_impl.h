@@ -39,6 +39,7 @@ struct ControlWindow {
   HWND container = nullptr;         // the real window it is a child of
   std::vector<HWND> items;          // radio groups: one button per item
   std::optional<std::size_t> page;  // the page it lies on, if any
+  UniqueGdiObject glyph;            // buttons with a picture
 };
 
 struct FormWindow::Impl {
@@ -93,6 +94,7 @@ struct FormWindow::Impl {
   void RunMenuHandler(std::string_view name);
   void DropDown(std::size_t index);
   void DrawListRow(const DRAWITEMSTRUCT& item);
+  void DrawGlyphButton(const ControlWindow& control, const DRAWITEMSTRUCT& item);
   void SelectPage(std::size_t pageControl, int page);
   void ShowSelectedPage(std::size_t pageControl);
   std::vector<std::size_t> PagesOf(std::size_t pageControl) const;
@@ -121,5 +123,9 @@ inline constexpr const char* kContainerClass = "PavaneFormContainer";
 
 // A window's text as a std::string.
 std::string WindowText(HWND window);
+
+// Sizes a one-line label to its text in its own font, as the label draws it
+// ("&" marks an accelerator), so no text is ever cut off.
+void FitLabelToText(HWND label);
 
 }  // namespace pavane::win

@@ -32,6 +32,18 @@ void ReportSwallowed(const char* what) {
 
 }  // namespace
 
+void FitLabelToText(HWND label) {
+  const std::string text = WindowText(label);
+  WindowDC dc(label);
+  if (!dc.Get()) return;
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+  SelectedObject selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+  RECT bounds{};
+  DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &bounds, DT_CALCRECT | DT_SINGLELINE);
+  SetWindowPos(label, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 std::string WindowText(HWND window) {
   const int length = GetWindowTextLengthA(window);
   if (length <= 0) return {};
@@ -309,12 +321,58 @@ void FormWindow::Impl::DrawListRow(const DRAWITEMSTRUCT& item) {
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &row);
 }
 
+// A push button with its picture left of its caption, both centred; the
+// picture's bottom-left pixel is its transparent colour. The default button,
+// or the focused one, wears the black default frame.
+void FormWindow::Impl::DrawGlyphButton(const ControlWindow& control, const DRAWITEMSTRUCT& item) {
+  const HDC dc = item.hDC;
+  RECT rect = item.rcItem;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  const bool focused = (item.itemState & ODS_FOCUS) != 0;
+  if (control.spec->isDefault || focused) {
+    FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    InflateRect(&rect, -1, -1);
+  }
+  DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+
+  const std::string caption = WindowText(item.hwndItem);
+  SelectedObject selectFont(dc, font.Get());
+  RECT textSize{};
+  DrawTextA(dc, caption.c_str(), -1, &textSize, DT_CALCRECT | DT_SINGLELINE);
+  BITMAP picture{};
+  if (control.glyph) GetObjectA(control.glyph.Get(), sizeof picture, &picture);
+  constexpr int kSpacing = 4;
+  const int shift = pressed ? 1 : 0;
+  const int width = picture.bmWidth + (picture.bmWidth ? kSpacing : 0) + textSize.right;
+  int x = (rect.left + rect.right - width) / 2 + shift;
+  if (control.glyph) {
+    UniqueMemoryDC memory(CreateCompatibleDC(dc));
+    SelectedObject selectPicture(memory.Get(), control.glyph.Get());
+    const COLORREF transparent = GetPixel(memory.Get(), 0, picture.bmHeight - 1);
+    TransparentBlt(dc, x, (rect.top + rect.bottom - picture.bmHeight) / 2 + shift, picture.bmWidth,
+                   picture.bmHeight, memory.Get(), 0, 0, picture.bmWidth, picture.bmHeight, transparent);
+    x += picture.bmWidth + kSpacing;
+  }
+  RECT text{x, rect.top + shift, x + textSize.right, rect.bottom + shift};
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+  DrawTextA(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+  if (focused) {
+    InflateRect(&rect, -3, -3);
+    DrawFocusRect(dc, &rect);
+  }
+}
+
 // While a push button has the focus it wears the default frame, since Enter
 // presses it; otherwise the form's default button does.
 void FormWindow::Impl::MoveDefaultFrame(std::optional<std::size_t> focused) {
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const auto& spec = *controls[i].spec;
     if (spec.kind != Kind::Button || !controls[i].hwnd) continue;
+    if (spec.resource) {  // draws its own frame
+      InvalidateRect(controls[i].hwnd, nullptr, FALSE);
+      continue;
+    }
     const bool framed = focused ? i == *focused : spec.isDefault;
     const LONG_PTR style = GetWindowLongPtrA(controls[i].hwnd, GWL_STYLE);
     if (((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) == framed) continue;
@@ -426,8 +484,14 @@ bool FormWindow::Impl::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       const auto index = IndexOfId(static_cast<int>(item.CtlID));
-      if (!index || item.CtlType != ODT_COMBOBOX || controls[*index].hwnd != item.hwndItem) return false;
-      DrawListRow(item);
+      if (!index || controls[*index].hwnd != item.hwndItem) return false;
+      if (item.CtlType == ODT_BUTTON) {
+        DrawGlyphButton(controls[*index], item);
+      } else if (item.CtlType == ODT_COMBOBOX) {
+        DrawListRow(item);
+      } else {
+        return false;
+      }
       result = TRUE;
       return true;
     }
@@ -538,7 +602,10 @@ const forms::Control& FormWindow::Spec(std::string_view name) const {
 std::string FormWindow::Text(std::string_view name) const { return WindowText(Control(name)); }
 
 void FormWindow::SetText(std::string_view name, std::string_view text) {
-  SetWindowTextA(Control(name), std::string(text).c_str());
+  const HWND control = Control(name);
+  SetWindowTextA(control, std::string(text).c_str());
+  const forms::Control& spec = Spec(name);
+  if (spec.kind == forms::Kind::Label && !spec.wordWrap) FitLabelToText(control);
 }
 
 void FormWindow::SetCaption(std::string_view caption) {

@@ -83,6 +83,7 @@ using UniqueMenu = UniqueHandle<NullTraits<HMENU, DestroyMenu>>;
 using UniqueWindow = UniqueHandle<NullTraits<HWND, DestroyWindow>>;
 using UniqueIcon = UniqueHandle<NullTraits<HICON, DestroyIcon>>;
 using UniqueAccelerators = UniqueHandle<NullTraits<HACCEL, DestroyAcceleratorTable>>;
+using UniqueMemoryDC = UniqueHandle<NullTraits<HDC, DeleteDC>>;
 
 // GetDC / ReleaseDC for one scope.
 class WindowDC {
