@@ -79,15 +79,8 @@ expect_eq "$("$ctl" show "$dir/none.cfg" 2>&1)" "pavanectl: Kann Datei $dir/none
 expect_eq "$(status_of "$ctl" export "$dir/blank.cfg" "$dir/no/such/out.pvt")" 1 "unwritable output"
 
 # ROM titles.
-python3 - "$dir" <<'PY'
-import sys
-d = sys.argv[1]
-image = bytearray(0x10000)
-image[0x7FC0:0x7FC0 + 21] = b'TEST TITLE   ' + b' ' * 8
-image[0x7FDC:0x7FE0] = bytes([0x00, 0x00, 0xFF, 0xFF])
-open(d + '/game.smc', 'wb').write(image)
-PY
-expect_eq "$("$ctl" title "$dir/game.smc" "$dir/none.smc")" "$(printf 'TEST TITLE           \n%s' "$dir/none.smc")" "titles"
+"$(dirname "$0")/../../tools/demo/make-demo-rom.sh" "$dir/game.smc"
+expect_eq "$("$ctl" title "$dir/game.smc" "$dir/none.smc")" "$(printf 'PAVANE DEMO CARTRIDGE\n%s' "$dir/none.smc")" "titles"
 
 # Usage.
 expect_eq "$(status_of "$ctl")" 2 "no arguments"
