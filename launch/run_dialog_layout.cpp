@@ -9,7 +9,7 @@ namespace {
 using forms::Control;
 using forms::Kind;
 
-// The dialog sizes every label to its text once it has filled them; the
+// Labels take the width of their text when they are created and filled; the
 // widths here only hold until then.
 constexpr std::array kControls{
     Control{.kind = Kind::Label, .name = "Label2", .caption = "Status:", .bounds = {16, 16, 33, 13}},

@@ -1,10 +1,9 @@
 #include "launch/run_dialog_win.h"
 
-#include <optional>
+#include <string_view>
 
 #include "launch/rom_title.h"
 #include "launch/run_dialog_layout.h"
-#include "win32/handle.h"
 
 namespace pavane::win {
 
@@ -17,23 +16,6 @@ constexpr int kEndedResult = 2;
 constexpr std::string_view kNoRom = "No ROM specified";
 constexpr std::string_view kRunning = "ZSNES is running";
 
-// Labels of this dialog grow and shrink with their text, measured in the
-// label's own font the way the label draws it ("&" marks an accelerator).
-void SizeLabelToText(HWND label) {
-  const int length = GetWindowTextLengthA(label);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(label, text.data(), length + 1)));
-  WindowDC dc(label);
-  if (!dc.Get()) return;
-  const auto font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
-  std::optional<SelectedObject> selected;
-  if (font) selected.emplace(dc.Get(), font);
-  RECT bounds{};
-  DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &bounds, DT_CALCRECT | DT_SINGLELINE);
-  SetWindowPos(label, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 }  // namespace
 
 TRunDialog::TRunDialog(HWND owner, const std::string& currentRom) : form_(RunDialogLayout()) {
@@ -42,19 +24,13 @@ TRunDialog::TRunDialog(HWND owner, const std::string& currentRom) : form_(RunDia
 }
 
 void TRunDialog::FormCreate(const std::string& currentRom) {
-  for (std::string_view name : {"Label1", "Label2", "Label3", "StatusLabel"}) SizeLabelToText(form_.Control(name));
   if (currentRom.empty()) {
-    SetLabel("RomFileLabel", kNoRom);
-    SetLabel("RomTitleLabel", kNoRom);
+    form_.SetText("RomFileLabel", kNoRom);
+    form_.SetText("RomTitleLabel", kNoRom);
   } else {
-    SetLabel("RomFileLabel", currentRom);
-    SetLabel("RomTitleLabel", GetRomTitle(currentRom));
+    form_.SetText("RomFileLabel", currentRom);
+    form_.SetText("RomTitleLabel", GetRomTitle(currentRom));
   }
-}
-
-void TRunDialog::SetLabel(std::string_view name, std::string_view text) {
-  form_.SetText(name, text);
-  SizeLabelToText(form_.Control(name));
 }
 
 int TRunDialog::Watch(const EmulatorProcess& emulator) {
@@ -70,11 +46,11 @@ int TRunDialog::Watch(const EmulatorProcess& emulator) {
 
 void TRunDialog::TimerTimer() {
   if (!emulator_->HasEnded()) {
-    SetLabel("StatusLabel", kRunning);
+    form_.SetText("StatusLabel", kRunning);
     form_.SetEnabled("TerminateBtn", true);
     return;
   }
-  SetLabel("StatusLabel", "");
+  form_.SetText("StatusLabel", "");
   form_.StopTimer(kPollTimer);
   form_.SetEnabled("TerminateBtn", false);
   form_.EndModal(kEndedResult);

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <string>
-#include <string_view>
 
 #include "launch/emulator_process_win.h"
 #include "win32/form_window.h"
@@ -30,7 +29,6 @@ class TRunDialog {
  private:
   void FormCreate(const std::string& currentRom);
   void TimerTimer();
-  void SetLabel(std::string_view name, std::string_view text);
 
   FormWindow form_;
   const EmulatorProcess* emulator_ = nullptr;

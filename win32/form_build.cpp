@@ -211,6 +211,7 @@ void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT of
   DWORD style = WS_CHILD | WS_VISIBLE;
   DWORD exStyle = 0;
   if (IsTabStop(spec.kind)) style |= WS_TABSTOP;
+  if (!spec.enabled) style |= WS_DISABLED;
   if (spec.kind != Kind::Label && spec.kind != Kind::Picture && spec.kind != Kind::Bevel) style |= WS_GROUP;
 
   switch (spec.kind) {
