@@ -96,7 +96,7 @@ void TMainForm::ShowError(const std::string& message) {
 }
 
 ConfigLocation TMainForm::ConfigFileLocation() const {
-  return LocateConfigFile(const_cast<TMainForm*>(this)->Window().Text("ZSnesDirEdit"), ExecutableDirectory());
+  return LocateConfigFile(Window().Text("ZSnesDirEdit"), ExecutableDirectory());
 }
 
 void TMainForm::ReadConfigButtonClick() {

@@ -9,6 +9,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "settings/text_rules.h"
 #include "win32/form_impl.h"
 
 namespace pavane::win {
@@ -675,7 +676,12 @@ void FormWindow::SetItemIndex(std::string_view name, int index) {
   }
 }
 
+// A number typed into the buddy edit counts, held to the range; anything else
+// leaves the up-down where it was. The system's own reading differs between
+// versions, so the rule is ours.
 int FormWindow::Position(std::string_view name) const {
+  const forms::Control& spec = Spec(name);
+  if (const auto typed = ParseInteger(Text(spec.buddy))) return std::clamp<int>(*typed, spec.rangeMin, spec.rangeMax);
   BOOL failed = FALSE;
   return static_cast<int>(SendMessageA(Control(name), UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
 }

@@ -90,6 +90,15 @@ TEST_F(MainFormCommandsTest, OutOfRangeValuesShowAndGatherByTheRules) {
   EXPECT_EQ(state.settings.SaveDirectory, "X");
 }
 
+TEST_F(MainFormCommandsTest, TypedSpinTextIsGatheredWithinTheRange) {
+  ShowRecord({"FrameSkip = 3", "Execute = 120"});
+  Window().SetText("Percent2ExecEdit", "abc");  // not a number: the spin box keeps its place
+  Window().SetText("FrameSkipEdit", "200");     // beyond the range: its end
+  form.GatherSettings();
+  EXPECT_EQ(state.settings.Execute, 120);
+  EXPECT_EQ(state.settings.FrameSkip, 9);
+}
+
 TEST_F(MainFormCommandsTest, ReadAsksToCreateAMissingDirectoryAndFile) {
   const std::string missing = dir.File("ZSNES") + "\\";
   Window().SetText("ZSnesDirEdit", dir.File("ZSNES"));
