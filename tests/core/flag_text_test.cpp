@@ -64,12 +64,7 @@ TEST(PreferenceFlags, NamesEveryFlagOnceInStoredOrder) {
     flipped.*kPreferenceFlags[i].field = !(flipped.*kPreferenceFlags[i].field);
   }
   // A field named twice would have flipped back; one left out would not have moved.
-  const Preferences defaults;
-  EXPECT_NE(flipped.LoadROMSettings, defaults.LoadROMSettings);
-  EXPECT_NE(flipped.PromptBeforeLoading, defaults.PromptBeforeLoading);
-  EXPECT_NE(flipped.SaveSettingsBeforeLaunch, defaults.SaveSettingsBeforeLaunch);
-  EXPECT_NE(flipped.SaveWithoutPrompting, defaults.SaveWithoutPrompting);
-  EXPECT_NE(flipped.CfgOverwritePrompt, defaults.CfgOverwritePrompt);
+  EXPECT_EQ(flipped, (Preferences{false, false, false, true, false}));
 }
 
 TEST(PreferenceFlags, DefaultsAreOnExceptSaveWithoutPrompting) {

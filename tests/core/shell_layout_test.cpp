@@ -198,12 +198,7 @@ TEST(PreferencesLayout, EveryFlagHasItsOwnBox) {
     flipped.*box.field = !(flipped.*box.field);
   }
   // A field bound twice would have flipped back; one left out would not have moved.
-  const Preferences defaults;
-  EXPECT_NE(flipped.LoadROMSettings, defaults.LoadROMSettings);
-  EXPECT_NE(flipped.PromptBeforeLoading, defaults.PromptBeforeLoading);
-  EXPECT_NE(flipped.SaveSettingsBeforeLaunch, defaults.SaveSettingsBeforeLaunch);
-  EXPECT_NE(flipped.SaveWithoutPrompting, defaults.SaveWithoutPrompting);
-  EXPECT_NE(flipped.CfgOverwritePrompt, defaults.CfgOverwritePrompt);
+  EXPECT_EQ(flipped, (Preferences{false, false, false, true, false}));
 }
 
 TEST(AboutLayout, MatchesTheBoxTable) {
