@@ -4,50 +4,38 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <string>
 #include <utility>
 
+#include "tests/win/modal_observer.h"
+
 namespace pavane::testing {
 
 // Plays the user's part in a modal window the code under test opens itself:
-// once a top-level window with `caption` shows up, `action` runs on it. A
-// window that never shows up within ten seconds fails the test.
+// once a visible top-level window with `caption` shows up, `action` runs on it.
+// A window that never shows up fails the test.
 class WindowScript {
  public:
-  WindowScript(std::string caption, std::function<void(HWND)> action) {
-    caption_ = std::move(caption);
-    action_ = std::move(action);
-    deadline_ = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    timer_ = SetTimer(nullptr, 0, 50, &Tick);
-  }
-  ~WindowScript() {
-    KillTimer(nullptr, timer_);
-    EXPECT_FALSE(action_) << "no window \"" << caption_ << "\" appeared";
-    action_ = nullptr;
-  }
+  WindowScript(std::string caption, std::function<void(HWND)> action)
+      : caption_(std::move(caption)), action_(std::move(action)), observer_([this] { return Step(); }) {}
+  ~WindowScript() { EXPECT_TRUE(done_) << "no window \"" << caption_ << "\" appeared"; }
   WindowScript(const WindowScript&) = delete;
   WindowScript& operator=(const WindowScript&) = delete;
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (!action_) return;
+  bool Step() {
     const HWND window = FindWindowA(nullptr, caption_.c_str());
-    if (window && IsWindowVisible(window)) {
-      KillTimer(nullptr, timer_);
-      std::function<void(HWND)> action = std::move(action_);
-      action_ = nullptr;
-      action(window);
-    } else if (std::chrono::steady_clock::now() > deadline_) {
-      KillTimer(nullptr, timer_);
-    }
+    if (!window || !IsWindowVisible(window)) return false;
+    done_ = true;
+    action_(window);
+    return true;
   }
 
-  static inline std::string caption_;
-  static inline std::function<void(HWND)> action_;
-  static inline std::chrono::steady_clock::time_point deadline_;
-  static inline UINT_PTR timer_ = 0;
+  std::string caption_;
+  std::function<void(HWND)> action_;
+  bool done_ = false;
+  ModalObserver observer_;
 };
 
 struct ControlSearch {

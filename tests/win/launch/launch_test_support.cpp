@@ -38,27 +38,6 @@ bool WaitForExit(HANDLE process, std::chrono::milliseconds timeout) {
   return WaitForSingleObject(process, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
 }
 
-namespace {
-
-// One observer at a time: thread timers carry no pointer of ours.
-std::function<bool()> currentStep;
-
-}  // namespace
-
-ModalObserver::ModalObserver(std::function<bool()> step) {
-  currentStep = std::move(step);
-  timer_ = SetTimer(nullptr, 0, 50, &ModalObserver::Tick);
-}
-
-ModalObserver::~ModalObserver() {
-  KillTimer(nullptr, timer_);
-  currentStep = nullptr;
-}
-
-void CALLBACK ModalObserver::Tick(HWND, UINT, UINT_PTR, DWORD) {
-  if (currentStep && currentStep()) currentStep = nullptr;
-}
-
 std::string RomImage(std::string_view title) {
   std::string image(0x10000, '\0');
   std::string field(title);

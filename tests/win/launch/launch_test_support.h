@@ -3,12 +3,12 @@
 #include <windows.h>
 
 #include <chrono>
-#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
 
 #include "tests/core/temp_dir.h"
+#include "tests/win/modal_observer.h"
 
 namespace pavane::testing {
 
@@ -48,21 +48,6 @@ class ScopedEnvironment {
 
 // True when the process ends within `timeout`.
 bool WaitForExit(HANDLE process, std::chrono::milliseconds timeout = std::chrono::seconds(10));
-
-// Runs `step` every 50 ms from the thread's message loop (such as a modal
-// dialog's) until it returns true; lets a test look at and click a dialog
-// while the code under test is inside ShowModal.
-class ModalObserver {
- public:
-  explicit ModalObserver(std::function<bool()> step);
-  ~ModalObserver();
-  ModalObserver(const ModalObserver&) = delete;
-  ModalObserver& operator=(const ModalObserver&) = delete;
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-  UINT_PTR timer_;
-};
 
 // A ROM image of 64 KiB whose low-bank header holds `title` and a valid checksum pair.
 std::string RomImage(std::string_view title);

@@ -39,6 +39,13 @@ struct Seen {
   std::vector<std::string> statuses;
   bool terminateEnabled = false;
   bool ownerDisabled = false;
+
+  // Notes the status and the Terminate button on each tick, never ending the watch.
+  bool Record(TRunDialog& dialog) {
+    statuses.push_back(dialog.Form().Text("StatusLabel"));
+    terminateEnabled |= IsWindowEnabled(dialog.Form().Control("TerminateBtn")) != FALSE;
+    return false;
+  }
 };
 
 class RunDialogTest : public ::testing::Test {
@@ -73,11 +80,7 @@ TEST_F(RunDialogTest, ShowsRunningThenClosesItselfWhenTheEmulatorEnds) {
   ASSERT_TRUE(started.process);
   TRunDialog dialog(nullptr, "");
   Seen seen;
-  ModalObserver observer([&] {
-    seen.statuses.push_back(dialog.Form().Text("StatusLabel"));
-    seen.terminateEnabled |= IsWindowEnabled(dialog.Form().Control("TerminateBtn")) != FALSE;
-    return false;
-  });
+  ModalObserver observer([&] { return seen.Record(dialog); });
   EXPECT_EQ(dialog.Watch(*started.process), 2);
   EXPECT_TRUE(started.process->HasEnded());
   ASSERT_FALSE(seen.statuses.empty());
@@ -93,11 +96,7 @@ TEST_F(RunDialogTest, EmulatorGoneBeforeTheFirstTickClosesWithoutRunning) {
   ASSERT_TRUE(WaitForExit(started.process->Handle()));
   TRunDialog dialog(nullptr, "");
   Seen seen;
-  ModalObserver observer([&] {
-    seen.statuses.push_back(dialog.Form().Text("StatusLabel"));
-    seen.terminateEnabled |= IsWindowEnabled(dialog.Form().Control("TerminateBtn")) != FALSE;
-    return false;
-  });
+  ModalObserver observer([&] { return seen.Record(dialog); });
   const auto begin = Clock::now();
   EXPECT_EQ(dialog.Watch(*started.process), 2);
   const auto elapsed = Clock::now() - begin;

@@ -3,50 +3,44 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
 #include <utility>
 
+#include "tests/win/modal_observer.h"
 #include "win32/form_window.h"
 
 namespace pavane::test {
 
-// Plays the user's part while a dialog runs modally: `action` runs from a
-// thread timer once the modal loop is pumping messages. A dialog still open
-// ten seconds later is a failure and is closed with result 0.
+// Plays the user's part while a dialog runs modally: `action` runs once the
+// modal loop is pumping messages. A dialog still open ten seconds later is a
+// failure and is closed with result 0.
 class ModalScript {
  public:
-  ModalScript(win::FormWindow& window, std::function<void()> action) {
-    window_ = &window;
-    action_ = std::move(action);
-    actionTimer_ = SetTimer(nullptr, 0, 50, &Tick);
-    guardTimer_ = SetTimer(nullptr, 0, 10000, &Tick);
-  }
-  ~ModalScript() {
-    KillTimer(nullptr, actionTimer_);
-    KillTimer(nullptr, guardTimer_);
-    window_ = nullptr;
-    action_ = nullptr;
-  }
+  ModalScript(win::FormWindow& window, std::function<void()> action)
+      : window_(window), action_(std::move(action)), observer_([this] { return Step(); }) {}
   ModalScript(const ModalScript&) = delete;
   ModalScript& operator=(const ModalScript&) = delete;
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (id == actionTimer_ && action_) {
+  bool Step() {
+    if (action_) {
       std::function<void()> action = std::move(action_);
       action_ = nullptr;
+      deadline_ = std::chrono::steady_clock::now() + std::chrono::seconds(10);
       action();
-    } else if (id == guardTimer_ && window_) {
-      ADD_FAILURE() << "the dialog did not close";
-      window_->EndModal(0);
+      return false;
     }
+    if (std::chrono::steady_clock::now() < deadline_) return false;
+    ADD_FAILURE() << "the dialog did not close";
+    window_.EndModal(0);
+    return true;
   }
 
-  static inline win::FormWindow* window_ = nullptr;
-  static inline std::function<void()> action_;
-  static inline UINT_PTR actionTimer_ = 0;
-  static inline UINT_PTR guardTimer_ = 0;
+  win::FormWindow& window_;
+  std::function<void()> action_;
+  std::chrono::steady_clock::time_point deadline_;
+  testing::ModalObserver observer_;
 };
 
 // A user's click on a button or check box of the dialog.
