@@ -124,15 +124,21 @@ void TMainForm::ReadConfigButtonClick() {
   ShowSettings();
 }
 
-void TMainForm::ApplyButtonClick() {
+void TMainForm::ApplyButtonClick() { SaveToConfigFile(); }
+
+TMainForm::SaveOutcome TMainForm::SaveToConfigFile() {
   const ConfigLocation location = ConfigFileLocation();
   if (FileExists(location.path) && State().preferences.CfgOverwritePrompt &&
       Ask(FormatText(TEXT_OVERWRITE_FILE, location.path)) != forms::Answer::Yes)
-    return;
+    return SaveOutcome::Declined;
   GatherSettings();
   WriteSettingsToConfig(State().settings, State().configLines);
   FileError error;
-  if (!WriteConfigFile(location.path, State().configLines, error)) ShowError(error.message);
+  if (!WriteConfigFile(location.path, State().configLines, error)) {
+    ShowError(error.message);
+    return SaveOutcome::Failed;
+  }
+  return SaveOutcome::Written;
 }
 
 void TMainForm::SwitchCheckClick(const forms::Control& sender) {

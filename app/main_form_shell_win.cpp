@@ -5,6 +5,7 @@
 #include "app/about_box_win.h"
 #include "app/main_form_win.h"
 #include "app/preferences_dialog_win.h"
+#include "app/registry_texts.h"
 #include "app/registry_state_win.h"
 #include "launch/run_command_win.h"
 #include "locate/zsnes_dir_dialog_win.h"
@@ -37,7 +38,7 @@ void TMainForm::FormDestroy() {
   state.ZSnesCmdLine = Window().Text("ZSNESCmdLineEdit");
   state.preferences = State().preferences;
   state.FavoriteList = State().FavoriteList;
-  SaveRegistryState(registryKey_, state);
+  if (!SaveRegistryState(registryKey_, state)) ShowError(StateNotStoredText(registryKey_));
 }
 
 void TMainForm::PreferencesMenuClick() {
@@ -60,7 +61,8 @@ void TMainForm::RunClick() {
       answer = Prompts().Show(
           {"Save Settings?", State().AppTitle, forms::Buttons::YesNoCancel, forms::Icon::Question});
     if (answer == forms::Answer::Cancel) return;
-    if (answer == forms::Answer::Yes) ApplyButtonClick();
+    // A declined overwrite still launches; a configuration that could not be written does not.
+    if (answer == forms::Answer::Yes && SaveToConfigFile() == SaveOutcome::Failed) return;
   }
   win::LaunchEmulator(Window().Handle(), Prompts(), State().AppTitle, Window().Text("ZSnesDirEdit"),
                       State().settings, State().CurrentRom);

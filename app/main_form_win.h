@@ -39,6 +39,10 @@ class TMainForm {
   void GatherSettings();
   void ReadConfigButtonClick();
   void ApplyButtonClick();
+  // "Save" as Run uses it: whether ZSNES.CFG was written, the overwrite
+  // question declined, or the file could not be written (reported already).
+  enum class SaveOutcome { Written, Declined, Failed };
+  SaveOutcome SaveToConfigFile();
 
   // The switch line.
   void SwitchCheckClick(const forms::Control& sender);

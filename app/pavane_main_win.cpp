@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/app_title_win.h"
 #include "app/main_form_win.h"
 #include "app/registry_state_win.h"
 #include "app/uninstall_win.h"
 #include "forms/message_texts.h"
+#include "win32/error_display.h"
 #include "win32/form_window.h"
 #include "win32/prompter_win.h"
 #include "win32/resource_string.h"
@@ -20,7 +22,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   InitCommonControls();
   try {
     pavane::AppState state;
-    state.AppTitle = pavane::win::LoadResourceString(IDS_APP_TITLE);
+    state.AppTitle = pavane::LoadAppTitle();
+    pavane::win::SetErrorCaption(state.AppTitle);
     const std::string registryKey = pavane::ProgramKeyPath(state.AppTitle);
     pavane::win::Win32Prompter prompter;
     if (pavane::RunUninstallSwitch(GetCommandLineA(), state.AppTitle,

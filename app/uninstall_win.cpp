@@ -1,5 +1,6 @@
 #include "app/uninstall_win.h"
 
+#include "app/registry_texts.h"
 #include "app/uninstall_switch.h"
 #include "win32/registry.h"
 

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "forms/form_keys.h"
+#include "win32/error_display.h"
 #include "win32/form_impl.h"
 
 namespace pavane::win {
@@ -195,6 +196,16 @@ void FormWindow::Impl::CyclePage(int step) {
   }
 }
 
+namespace {
+// The modal forms shown, innermost last.
+std::vector<HWND>& ModalWindows() {
+  static std::vector<HWND> windows;
+  return windows;
+}
+}  // namespace
+
+HWND InnermostModalWindow() { return ModalWindows().empty() ? nullptr : ModalWindows().back(); }
+
 int FormWindow::ShowModal() {
   if (!impl_->hwnd) throw std::logic_error("form " + std::string(impl_->form.name) + " is not created");
   const HWND owner = impl_->owner;
@@ -204,6 +215,8 @@ int FormWindow::ShowModal() {
   impl_->modalEnded = false;
   impl_->modalResult = 0;
   Show();
+  const HWND window = impl_->hwnd;
+  ModalWindows().push_back(window);
 
   MSG msg;
   while (!impl_->modalEnded && impl_->hwnd) {
@@ -216,6 +229,7 @@ int FormWindow::ShowModal() {
     ProcessMessage(msg);
   }
 
+  std::erase(ModalWindows(), window);
   // The owner comes back before the dialog goes, so it gets the activation.
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
   if (impl_->hwnd) {
@@ -229,10 +243,8 @@ int FormWindow::ShowModal() {
 void ProcessMessage(MSG& msg) {
   try {
     if (auto* form = FormOfWindow(msg.hwnd); form && form->PreTranslate(msg)) return;
-  } catch (const std::exception& error) {
-    OutputDebugStringA(error.what());
-    return;
   } catch (...) {
+    ShowCurrentException();
     return;
   }
   TranslateMessage(&msg);

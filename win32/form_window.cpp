@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "settings/text_rules.h"
+#include "win32/error_display.h"
 #include "win32/form_impl.h"
 
 namespace pavane::win {
@@ -23,13 +24,6 @@ std::vector<FormWindow::Impl*>& LiveForms() {
 }
 
 bool IsList(Kind kind) { return kind == Kind::DropDownList || kind == Kind::OwnerDrawList; }
-
-void ReportSwallowed(const char* what) {
-  // A handler failed; the window stays usable and the program goes on.
-  OutputDebugStringA("Pavane: a handler failed: ");
-  OutputDebugStringA(what);
-  OutputDebugStringA("\n");
-}
 
 }  // namespace
 
@@ -108,12 +102,11 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     form->hwnd = nullptr;
     return DefWindowProcA(hwnd, message, wParam, lParam);
   }
+  // A failed command ends with its error shown; the window stays usable.
   try {
     return form->HandleMessage(message, wParam, lParam);
-  } catch (const std::exception& error) {
-    ReportSwallowed(error.what());
   } catch (...) {
-    ReportSwallowed("unknown exception");
+    ShowCurrentException();
   }
   return 0;
 }
@@ -129,11 +122,8 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     try {
       LRESULT result = 0;
       if (form->Route(message, wParam, lParam, result)) return result;
-    } catch (const std::exception& error) {
-      ReportSwallowed(error.what());
-      return 0;
     } catch (...) {
-      ReportSwallowed("unknown exception");
+      ShowCurrentException();
       return 0;
     }
   }

@@ -91,6 +91,9 @@ class FormWindow {
   std::unique_ptr<Impl> impl_;
 };
 
+// The innermost form shown modally by ShowModal right now; null when none is.
+HWND InnermostModalWindow();
+
 // Runs the program's message loop until the main window is gone, giving every
 // window its dialog keys (Tab, Enter, Esc, Alt accelerators) and menu shortcuts.
 int RunMessageLoop();

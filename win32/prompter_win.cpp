@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "win32/error_display.h"
+
 namespace pavane::win {
 namespace {
 
@@ -63,7 +65,7 @@ std::string FileDialogFilter(std::string_view filter) {
 }
 
 forms::Answer Win32Prompter::Show(const forms::MessageRequest& request) {
-  switch (MessageBoxA(owner_, request.text.c_str(), request.caption.c_str(), MessageBoxStyle(request))) {
+  switch (MessageBoxA(PromptOwner(owner_), request.text.c_str(), request.caption.c_str(), MessageBoxStyle(request))) {
     case IDOK:
       return forms::Answer::Ok;
     case IDYES:
@@ -84,7 +86,7 @@ std::optional<std::string> Win32Prompter::RunFileDialog(const forms::FileDialogR
 
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner_;
+    dialog.hwndOwner = PromptOwner(owner_);
     dialog.lpstrFilter = request.filter.empty() ? nullptr : filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = buffer.data();
@@ -118,7 +120,7 @@ std::optional<std::string> Win32Prompter::BrowseFolder(const std::string& title,
   // The shell fixes the size of these buffers at MAX_PATH.
   char displayName[MAX_PATH] = {};
   BROWSEINFOA browse{};
-  browse.hwndOwner = owner_;
+  browse.hwndOwner = PromptOwner(owner_);
   browse.pidlRoot = nullptr;  // the desktop
   browse.pszDisplayName = displayName;
   browse.lpszTitle = title.c_str();

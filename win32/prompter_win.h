@@ -9,8 +9,9 @@
 
 namespace pavane::win {
 
-// The real questions, messages, file dialogs and folder browser, modal over
-// the owner window.
+// The real questions, messages, file dialogs and folder browser, each modal
+// over the window that asks: the innermost modal dialog, else `owner` (the
+// main window).
 class Win32Prompter : public forms::Prompter {
  public:
   explicit Win32Prompter(HWND owner = nullptr) : owner_(owner) {}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/flag_text.h"
+#include "app/registry_texts.h"
 #include "app/uninstall_switch.h"
 
 namespace pavane {

@@ -7,13 +7,19 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <new>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "app/app_state.h"
 #include "app/main_form_win.h"
 #include "tests/win/form_test_support.h"
+#include "tests/win/modal_observer.h"
 #include "tests/win/scripted_prompter.h"
 #include "tests/win/test_key.h"
+#include "tests/win/window_script.h"
+#include "win32/error_display.h"
 #include "win32/form_window.h"
 #include "win32/prompter_win.h"
 
@@ -127,21 +133,55 @@ TEST(FormEngine, CreateFailsOnABrokenTable) {
   EXPECT_EQ(form.Handle(), nullptr);
 }
 
-TEST(FormEngine, AThrowingHandlerLeavesTheWindowWorking) {
+// Closes the program's error boxes as they appear, keeping their texts.
+class ErrorBoxes {
+ public:
+  explicit ErrorBoxes(std::size_t expected)
+      : expected_(expected), observer_([this] { return Step(); }) {
+    win::SetErrorCaption(kCaption);
+  }
+  ~ErrorBoxes() { win::SetErrorCaption("Pavane"); }
+  const std::vector<std::string>& Texts() const { return texts_; }
+  HWND LastOwner() const { return owner_; }
+
+  static constexpr const char* kCaption = "Engine test";
+
+ private:
+  bool Step() {
+    const HWND box = FindWindowA("#32770", kCaption);
+    if (!box || !IsWindowVisible(box) || box == closing_) return false;
+    texts_.push_back(testing::WindowText(testing::FindControl(box, "Static", nullptr, true)));
+    owner_ = GetWindow(box, GW_OWNER);
+    closing_ = box;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return texts_.size() == expected_;
+  }
+
+  std::size_t expected_;
+  std::vector<std::string> texts_;
+  HWND owner_ = nullptr;
+  HWND closing_ = nullptr;
+  testing::ModalObserver observer_;
+};
+
+TEST(FormEngine, AThrowingHandlerShowsItsErrorAndLeavesTheWindowWorking) {
   win::FormWindow form{kDialog};
   int clicks = 0;
   form.Bind("OKClick", [&](const forms::Control&) {
-    ++clicks;
+    if (++clicks == 2) throw std::bad_alloc();
     throw std::runtime_error("handler failed");
   });
   form.Create();
   form.Show();
+  ErrorBoxes boxes(3);
   const HWND ok = form.Control("OKBtn");
   SendMessageA(ok, BM_CLICK, 0, 0);                                  // inside a window procedure
   PostMessageA(form.Control("NameEdit"), WM_KEYDOWN, VK_RETURN, 1);  // from the message loop
   win::PumpMessages();
   SendMessageA(ok, BM_CLICK, 0, 0);
   EXPECT_EQ(clicks, 3);
+  EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"handler failed", "Out of memory.", "handler failed"}));
+  EXPECT_EQ(boxes.LastOwner(), form.Handle());
   EXPECT_TRUE(IsWindow(form.Handle()));
 }
 

@@ -120,6 +120,35 @@ TEST_F(MainFormShellTest, StoredFlagTextsAndPreferencesSurviveARestart) {
   Stop();
 }
 
+// Below a volatile key the system refuses to create a lasting one, so the
+// state cannot be written at the end.
+TEST_F(MainFormShellTest, StateThatCannotBeStoredIsReported) {
+  HKEY volatileKey = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.path().c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                            nullptr, &volatileKey, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(volatileKey);
+  const std::string unwritable = key.path() + "\\Pavane";
+  state.emplace();
+  form.emplace(*state, prompter, unwritable);
+  {
+    testing::WindowScript answer("ZSNES Location", [this](HWND dialog) {
+      SetWindowTextA(testing::FindControl(dialog, "Edit"), ZsnesDir().c_str());
+      testing::ClickButton(dialog, "OK");
+    });
+    prompter.Answer(Answer::Yes);  // create ZSNES.CFG
+    ASSERT_TRUE(form->FormCreate());
+  }
+  prompter.Answer(Answer::Ok);
+  Stop();
+  EXPECT_EQ(LastRequest().message.text,
+            "The registry key HKEY_CURRENT_USER\\" + unwritable +
+                " could not be written.\nThe ZSNES directory, the command line, the preferences and the favourites "
+                "of this session are not stored.");
+  EXPECT_EQ(LastRequest().message.icon, forms::Icon::Error);
+  EXPECT_FALSE(win::RegistryKeyExists(unwritable));
+}
+
 TEST_F(MainFormShellTest, DeclinedStartUpReadLeavesTheCommandLineEditEmpty) {
   Store("ZSnesDir", dir.File("missing"));
   Store("ZSnesCmdLine", "-d");

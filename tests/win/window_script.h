@@ -41,6 +41,7 @@ class WindowScript {
 struct ControlSearch {
   const char* className;
   const char* text;
+  bool withText;  // only controls whose text is not empty
   HWND found;
 };
 
@@ -50,7 +51,8 @@ inline BOOL CALLBACK MatchControl(HWND child, LPARAM parameter) {
   GetClassNameA(child, name, sizeof name);
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(child)) + 1, '\0');
   text.resize(static_cast<std::size_t>(GetWindowTextA(child, text.data(), static_cast<int>(text.size()))));
-  if (lstrcmpiA(name, search.className) == 0 && (!search.text || text == search.text)) {
+  if (lstrcmpiA(name, search.className) == 0 && (!search.text || text == search.text) &&
+      (!search.withText || !text.empty())) {
     search.found = child;
     return FALSE;
   }
@@ -58,11 +60,27 @@ inline BOOL CALLBACK MatchControl(HWND child, LPARAM parameter) {
 }
 
 // The first control of `className` anywhere inside `window` whose text is
-// `text` (any text when null).
-inline HWND FindControl(HWND window, const char* className, const char* text = nullptr) {
-  ControlSearch search{className, text, nullptr};
+// `text` (any text when null; any but the empty one with `withText`).
+inline HWND FindControl(HWND window, const char* className, const char* text = nullptr, bool withText = false) {
+  ControlSearch search{className, text, withText, nullptr};
   EnumChildWindows(window, &MatchControl, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+inline BOOL CALLBACK MatchOwned(HWND window, LPARAM parameter) {
+  auto& search = *reinterpret_cast<std::pair<HWND, HWND>*>(parameter);
+  if (GetWindow(window, GW_OWNER) == search.first && IsWindowVisible(window)) {
+    search.second = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A visible window of this thread that `owner` owns (a dialog it opened).
+inline HWND OwnedWindow(HWND owner) {
+  std::pair<HWND, HWND> search{owner, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), &MatchOwned, reinterpret_cast<LPARAM>(&search));
+  return search.second;
 }
 
 // A click on the button or check box inside `window` whose caption is `caption`.

@@ -67,6 +67,24 @@ TEST_F(RunClickTest, YesSavesAndLaunchesWithWhatIsOnTheScreen) {
   EXPECT_EQ(emulator.Record()["WorkingDirectory"] + "\\", emulator.Temp().Path().string() + "\\");
 }
 
+TEST_F(RunClickTest, ASaveThatFailsLaunchesNothingButADeclinedOverwriteLaunches) {
+  const std::string config = emulator.Directory() + "ZSNES.CFG";
+  emulator.Temp().Write("emulator\\ZSNES.CFG", "FrameSkip = 1\r\n");
+  ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_READONLY));
+  prompter.Answer(Answer::Yes).Answer(Answer::Ok);
+  form.RunClick();
+  EXPECT_EQ(prompter.MessageTexts().back(), "Kann Datei " + config + " nicht erstellen");
+  EXPECT_FALSE(FileExists(emulator.RecordPath()));
+
+  state.preferences.CfgOverwritePrompt = true;
+  form.Window().SetText("ZSNESCmdLineEdit", "-t");
+  prompter.Answer(Answer::Yes).Answer(Answer::No);  // save, but do not overwrite
+  form.RunClick();
+  // The failed save had gathered the controls; the declined one gathered nothing.
+  EXPECT_EQ(Launched(), emulator.Directory() + "ZSNES.EXE -d");
+  ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_NORMAL));
+}
+
 TEST_F(RunClickTest, LaunchPreferencesDecideTheQuestion) {
   state.preferences.SaveWithoutPrompting = true;
   form.RunClick();  // saves without asking

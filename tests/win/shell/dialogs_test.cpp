@@ -1,6 +1,8 @@
-#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,8 @@
 #include "locate/zsnes_dir_dialog_win.h"
 #include "modal_script.h"
 #include "tests/win/scripted_prompter.h"
+#include "tests/win/window_script.h"
+#include "win32/prompter_win.h"
 
 namespace pavane {
 namespace {
@@ -148,6 +152,49 @@ TEST(ZSnesDirDialog, BrowseStartsInTheLastExistingTypedDirectory) {
   EXPECT_EQ(prompter.Requests()[0].file.initialDirectory, windows);
   // "C:\picked" was never typed and "Q:\not there" does not exist: the start stays.
   EXPECT_EQ(prompter.Requests()[1].file.initialDirectory, windows);
+}
+
+// The real folder browser belongs to the dialog that asked for it, which stays
+// disabled until the browser closes.
+TEST(ZSnesDirDialog, TheFolderBrowserIsOwnedByTheDialog) {
+  win::Win32Prompter prompter;
+  TZSnesDirDialog dialog(nullptr, prompter);
+  win::FormWindow& window = dialog.Window();
+  HWND browser = nullptr;
+  HWND browserOwner = nullptr;
+  BOOL dialogEnabled = TRUE;
+  int stage = 0;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  testing::ModalObserver observer([&] {
+    if (std::chrono::steady_clock::now() > deadline) {
+      ADD_FAILURE() << "stuck at stage " << stage;
+      if (browser) PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
+      window.EndModal(0);
+      return true;
+    }
+    switch (stage) {
+      case 0:
+        if (!IsWindowVisible(window.Handle())) return false;
+        PostMessageA(window.Control("BrowseButton"), BM_CLICK, 0, 0);
+        stage = 1;
+        return false;
+      case 1:
+        browser = testing::OwnedWindow(window.Handle());
+        if (!browser) return false;
+        browserOwner = GetWindow(browser, GW_OWNER);
+        dialogEnabled = IsWindowEnabled(window.Handle());
+        PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
+        stage = 2;
+        return false;
+      default:
+        if (IsWindow(browser)) return false;
+        PostMessageA(window.Control("ExitButton"), BM_CLICK, 0, 0);
+        return true;
+    }
+  });
+  EXPECT_EQ(dialog.Execute(""), std::nullopt);
+  EXPECT_EQ(browserOwner, window.Handle());
+  EXPECT_FALSE(dialogEnabled);
 }
 
 TEST(ZSnesDirDialog, AutomaticSearchFillsThePathUnlessCancelled) {

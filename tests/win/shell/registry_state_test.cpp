@@ -3,6 +3,7 @@
 #include <chrono>
 #include <string>
 
+#include "app/app_title_win.h"
 #include "app/registry_state_win.h"
 #include "../test_key.h"
 #include "win32/registry.h"
@@ -21,6 +22,12 @@ void Store(const std::string& path, const char* name, const std::string& value) 
 }
 
 TEST(RegistryState, ProgramKeyIsUnderSoftware) { EXPECT_EQ(ProgramKeyPath("Pavane"), "Software\\Pavane"); }
+
+// The test program has no string table: without entry 100 the title, and so
+// the key that -U deletes, stays the program's own.
+TEST(RegistryState, AMissingTitleStringStillNamesTheProgramsKey) {
+  EXPECT_EQ(ProgramKeyPath(LoadAppTitle()), "Software\\Pavane");
+}
 
 TEST(RegistryState, FirstStartReadsDefaultsAndCreatesTheKey) {
   TestKey test;
