@@ -1,6 +1,6 @@
 #include "app/about_layout.h"
 
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace pavane {
 
@@ -21,7 +21,7 @@ constexpr Control kControls[] = {
     {.kind = Kind::ReadOnlyEdit, .name = "PavaneLink", .caption = kHomepageAddress, .bounds = {24, 224, 225, 16},
      .tabOrder = 1},
     {.kind = Kind::Button, .name = "OKBtn", .caption = "&Kupo!", .bounds = {272, 212, 90, 37}, .tabOrder = 0,
-     .modalResult = 1, .isDefault = true, .isCancel = true, .resource = IDB_ABOUT_GLYPH},
+     .modalResult = forms::kModalOk, .isDefault = true, .isCancel = true, .resource = IDB_ABOUT_GLYPH},
 };
 
 constexpr forms::Form kForm{

@@ -1,6 +1,6 @@
 #include "app/app_title_win.h"
 
-#include "forms/message_texts.h"
+#include "base/message_texts.h"
 #include "win32/resource_string.h"
 
 namespace pavane {

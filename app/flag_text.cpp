@@ -1,6 +1,6 @@
 #include "app/flag_text.h"
 
-#include "settings/text_rules.h"
+#include "base/text_rules.h"
 
 namespace pavane {
 

@@ -9,10 +9,10 @@
 
 #include "app/app_state.h"
 #include "app/app_title_win.h"
-#include "app/main_form_win.h"
-#include "app/registry_state_win.h"
+#include "app/program_win.h"
+#include "app/registry_state.h"
 #include "app/uninstall_win.h"
-#include "forms/message_texts.h"
+#include "base/message_texts.h"
 #include "win32/error_display.h"
 #include "win32/form_window.h"
 #include "win32/prompter_win.h"
@@ -30,10 +30,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                                    pavane::win::LoadResourceString(IDS_DELETE_REGISTRY), registryKey, prompter))
       return 0;
 
-    pavane::TMainForm mainForm(state, prompter, registryKey);
-    prompter.SetOwner(mainForm.Window().Handle());
-    if (!mainForm.FormCreate()) {
-      mainForm.ExitClick();
+    pavane::Win32Program program(state, prompter, registryKey);
+    prompter.SetOwner(program.Window().Handle());
+    if (!program.Main().FormCreate()) {
+      program.Main().ExitClick();
       return 0;
     }
     return pavane::win::RunMessageLoop();

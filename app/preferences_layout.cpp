@@ -33,9 +33,9 @@ constexpr Control kControls[] = {
      .caption = "&ZSNES.CFG overwrite prompt", .bounds = {20, 172, 275, 17}, .tabOrder = 2},
 
     {.kind = Kind::Button, .name = "OKBtn", .caption = "OK", .bounds = {163, 294, 80, 24}, .tabOrder = 1,
-     .modalResult = 1, .isDefault = true},
+     .modalResult = forms::kModalOk, .isDefault = true},
     {.kind = Kind::Button, .name = "CancelBtn", .caption = "Cancel", .bounds = {251, 294, 80, 24}, .tabOrder = 2,
-     .modalResult = 2, .isCancel = true},
+     .modalResult = forms::kModalCancel, .isCancel = true},
 };
 
 constexpr forms::Form kForm{

@@ -1,6 +1,6 @@
 #include "app/uninstall_switch.h"
 
-#include "settings/text_rules.h"
+#include "base/text_rules.h"
 
 namespace pavane {
 

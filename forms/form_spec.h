@@ -25,8 +25,13 @@ enum class Kind {
   Bevel,          // etched line
   PageControl,    // tabs; its pages are the Page controls whose parent it is
   Page,
-  ToolButton,     // flat toolbar button with pictures
+  ToolButton,     // toolbar button with a picture above its caption
+  Painted,        // windowless control that the widget named in `widget` paints on its parent
 };
+
+// The results of a modal form: the button, Esc or close box that ended it.
+inline constexpr int kModalOk = 1;
+inline constexpr int kModalCancel = 2;
 
 struct Bounds {
   int left = 0;
@@ -52,17 +57,28 @@ struct Control {
   int position = 0;
   std::string_view buddy = {};    // up-down: the edit it drives
   std::string_view focuses = {};  // label: the control its accelerator focuses
-  std::string_view onClick = {};
+  // Handler names, raised with the control as sender.
+  std::string_view onClick = {};     // click; lists: every change of the selection; up-downs: after a move
   std::string_view onChanging = {};  // up-down: before the position moves
+  std::string_view onEnter = {};     // the control receives the focus
+  std::string_view onKeyDown = {};   // a key goes down (its virtual-key code), before the form's own keys
+  std::string_view onKeyPress = {};  // a character is typed
+  std::string_view onMouseEnter = {};  // painted controls: the pointer comes over it, leaves it,
+  std::string_view onMouseLeave = {};  // a button goes down on it, and comes up again
+  std::string_view onMouseDown = {};
+  std::string_view onMouseUp = {};
   int modalResult = 0;            // buttons that end a dialog: 1 OK, 2 Cancel
   bool isDefault = false;         // Enter
   bool isCancel = false;          // Esc
   bool enabled = true;
   bool bold = false;
   bool wordWrap = false;          // labels: keep the declared size and wrap; others fit their text
+  bool readOnly = false;          // edits: selectable, not editable
+  bool multiSelect = false;       // list boxes: Shift and Ctrl extend the selection
   int itemHeight = 0;             // lists; 0: the system's
   int resource = 0;               // picture or glyph resource
   std::string_view dropDownMenu = {};  // tool buttons: the pop-up menu they drop down
+  std::string_view widget = {};        // painted controls: the widget that draws them
 };
 
 struct MenuItem {
@@ -91,6 +107,7 @@ struct Form {
   std::string_view popupMenuName = {};
   std::string_view initialFocus = {};
   int icon = 0;
+  std::string_view onDestroy = {};  // handler raised when the form goes, however it is closed
 };
 
 }  // namespace pavane::forms

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "launch/short_path_win.h"
+
 namespace pavane::win {
 
 namespace {
@@ -38,9 +40,9 @@ bool EmulatorProcess::HasEnded() const {
   return !code || *code != STILL_ACTIVE;
 }
 
-void EmulatorProcess::Terminate() const { TerminateProcess(process_.Get(), 0); }
+void EmulatorProcess::Terminate() { TerminateProcess(process_.Get(), 0); }
 
-StartResult StartEmulator(const std::string& commandLine, const std::string& workingDirectory) {
+EmulatorStart StartEmulator(const std::string& commandLine, const std::string& workingDirectory) {
   EmulatorStartParameters parameters = EmulatorStartup();
   // CreateProcessA may write into the command line, so it gets its own copy.
   std::string line = commandLine;
@@ -48,9 +50,11 @@ StartResult StartEmulator(const std::string& commandLine, const std::string& wor
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, parameters.inheritHandles, parameters.creationFlags,
                       nullptr, workingDirectory.empty() ? nullptr : workingDirectory.c_str(),
                       &parameters.startupInfo, &started))
-    return StartResult{.errorCode = GetLastError()};
-  return StartResult{.process = EmulatorProcess(UniqueKernelHandle(started.hProcess),
-                                                UniqueKernelHandle(started.hThread))};
+    return EmulatorStart{.errorCode = GetLastError()};
+  return EmulatorStart{.emulator = std::make_unique<EmulatorProcess>(UniqueKernelHandle(started.hProcess),
+                                                                     UniqueKernelHandle(started.hThread))};
 }
+
+std::optional<std::string> Win32Launcher::ShortPath(const std::string& path) const { return ShortPathName(path); }
 
 }  // namespace pavane::win

@@ -5,7 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "win32/handle.h"
+#include "base/handle_win.h"
+#include "launch/emulator.h"
 
 namespace pavane::win {
 
@@ -21,16 +22,14 @@ EmulatorStartParameters EmulatorStartup();
 
 // A started emulator. Owns its process and thread handles; destroying the
 // object closes them and leaves the emulator running.
-class EmulatorProcess {
+class EmulatorProcess : public Emulator {
  public:
   EmulatorProcess(UniqueKernelHandle process, UniqueKernelHandle thread);
 
   // STILL_ACTIVE (259) while the emulator runs; nothing when the query fails.
   std::optional<DWORD> ExitCode() const;
-  // A failed query counts as ended: there is nothing left to watch.
-  bool HasEnded() const;
-  // Ends the emulator with exit code 0 without waiting for it.
-  void Terminate() const;
+  bool HasEnded() const override;
+  void Terminate() override;
   HANDLE Handle() const { return process_.Get(); }
 
  private:
@@ -38,14 +37,17 @@ class EmulatorProcess {
   UniqueKernelHandle thread_;
 };
 
-// The emulator, or the system's reason for refusing to start it.
-struct StartResult {
-  std::optional<EmulatorProcess> process;
-  DWORD errorCode = 0;
-};
-
 // Starts `commandLine` (its first word names the executable) in
 // `workingDirectory`; an empty directory inherits ours.
-StartResult StartEmulator(const std::string& commandLine, const std::string& workingDirectory);
+EmulatorStart StartEmulator(const std::string& commandLine, const std::string& workingDirectory);
+
+// The real processes and short paths.
+class Win32Launcher : public EmulatorLauncher {
+ public:
+  EmulatorStart Start(const std::string& commandLine, const std::string& workingDirectory) override {
+    return StartEmulator(commandLine, workingDirectory);
+  }
+  std::optional<std::string> ShortPath(const std::string& path) const override;
+};
 
 }  // namespace pavane::win

@@ -6,7 +6,7 @@
 namespace pavane {
 
 std::string GetRomTitle(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(SystemPath(path), std::ios::binary);
   if (!file || !FileExists(path)) return path;
   file.seekg(0, std::ios::end);
   const auto size = static_cast<std::uint64_t>(file.tellg());

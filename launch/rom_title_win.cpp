@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "launch/rom_title.h"
-#include "win32/handle.h"
+#include "base/handle_win.h"
 
 namespace pavane {
 

@@ -13,17 +13,17 @@ using forms::Kind;
 // widths here only hold until then.
 constexpr std::array kControls{
     Control{.kind = Kind::Label, .name = "Label2", .caption = "Status:", .bounds = {16, 16, 33, 13}},
-    Control{.kind = Kind::Label, .name = "StatusLabel", .bounds = {80, 16, 176, 13}},
+    Control{.kind = Kind::Label, .name = run_dialog::StatusLabel, .bounds = {80, 16, 176, 13}},
     Control{.kind = Kind::Label, .name = "Label1", .caption = "ROM file:", .bounds = {16, 40, 44, 13}},
-    Control{.kind = Kind::Label, .name = "RomFileLabel", .bounds = {80, 40, 176, 13}},
+    Control{.kind = Kind::Label, .name = run_dialog::RomFileLabel, .bounds = {80, 40, 176, 13}},
     Control{.kind = Kind::Label, .name = "Label3", .caption = "ROM title:", .bounds = {16, 64, 48, 13}},
-    Control{.kind = Kind::Label, .name = "RomTitleLabel", .bounds = {80, 64, 176, 13}},
+    Control{.kind = Kind::Label, .name = run_dialog::RomTitleLabel, .bounds = {80, 64, 176, 13}},
     Control{.kind = Kind::Button,
-            .name = "TerminateBtn",
+            .name = run_dialog::TerminateBtn,
             .caption = "&Terminate",
             .bounds = {264, 8, 80, 24},
             .tabOrder = 0,
-            .modalResult = 1,
+            .modalResult = forms::kModalOk,
             .isDefault = true,
             .enabled = false},
     Control{.kind = Kind::Button,
@@ -31,7 +31,7 @@ constexpr std::array kControls{
             .caption = "&Close",
             .bounds = {264, 36, 80, 24},
             .tabOrder = 1,
-            .modalResult = 2,
+            .modalResult = forms::kModalCancel,
             .isCancel = true},
 };
 

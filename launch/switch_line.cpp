@@ -1,6 +1,6 @@
 #include "launch/switch_line.h"
 
-#include "settings/text_rules.h"
+#include "base/text_rules.h"
 
 namespace pavane {
 

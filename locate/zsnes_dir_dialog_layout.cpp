@@ -1,6 +1,6 @@
 #include "locate/zsnes_dir_dialog_layout.h"
 
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace pavane {
 
@@ -14,14 +14,14 @@ constexpr Control kControls[] = {
     {.kind = Kind::Label, .name = "Label2", .caption = "Please specify the folder containing ZSNES.",
      .bounds = {56, 16, 265, 33}, .wordWrap = true},
     {.kind = Kind::Label, .name = "Label1", .caption = "&Path:", .bounds = {24, 66, 26, 13},
-     .focuses = "ZSnesDirEdit"},
-    {.kind = Kind::Edit, .name = "ZSnesDirEdit", .bounds = {56, 64, 217, 21}, .tabOrder = 0},
+     .focuses = zsnes_dir_dialog::ZSnesDirEdit},
+    {.kind = Kind::Edit, .name = zsnes_dir_dialog::ZSnesDirEdit, .bounds = {56, 64, 217, 21}, .tabOrder = 0},
     {.kind = Kind::Button, .name = "BrowseButton", .caption = "&Browse...", .bounds = {280, 64, 57, 20},
      .tabOrder = 1, .onClick = "BrowseButtonClick"},
     {.kind = Kind::Button, .name = "OKButton", .caption = "OK", .bounds = {56, 108, 80, 24}, .tabOrder = 2,
-     .modalResult = 1, .isDefault = true},
+     .modalResult = forms::kModalOk, .isDefault = true},
     {.kind = Kind::Button, .name = "ExitButton", .caption = "Cancel", .bounds = {144, 108, 80, 24}, .tabOrder = 3,
-     .modalResult = 2, .isCancel = true},
+     .modalResult = forms::kModalCancel, .isCancel = true},
     {.kind = Kind::Button, .name = "AutoSearchButton", .caption = "Automatic &Search...",
      .bounds = {232, 108, 104, 24}, .tabOrder = 4, .onClick = "AutoSearchButtonClick"},
 };
@@ -34,7 +34,7 @@ constexpr forms::Form kForm{
     .clientHeight = 144,
     .frame = forms::Frame::Dialog,
     .controls = kControls,
-    .initialFocus = "ZSnesDirEdit",
+    .initialFocus = zsnes_dir_dialog::ZSnesDirEdit,
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <optional>
 #include <variant>
 
-#include "settings/text_rules.h"
+#include "base/text_rules.h"
 
 namespace pavane {
 

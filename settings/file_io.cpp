@@ -1,6 +1,6 @@
 #include "settings/file_io.h"
 
-#include "forms/message_texts.h"
+#include "base/message_texts.h"
 
 namespace pavane {
 

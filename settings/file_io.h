@@ -28,6 +28,11 @@ bool DirectoryExists(const std::string& path);
 // Creates one directory level; its parent must exist.
 bool CreateDirectoryOneLevel(const std::string& path);
 
+// The program's paths separate their parts with "\", as the system it was
+// made for does; this is the form the running system opens (elsewhere every
+// "\" becomes "/").
+std::string SystemPath(std::string_view path);
+
 // The directory of the running program, with its trailing separator.
 std::string ExecutableDirectory();
 

@@ -11,10 +11,19 @@
 
 namespace pavane {
 
+std::string SystemPath(std::string_view path) {
+  std::string system(path);
+  for (char& c : system) {
+    if (c == '\\') c = '/';
+  }
+  return system;
+}
+
 std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error) {
   struct stat info{};
-  std::ifstream in(path, std::ios::binary);
-  if (!in || stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
+  const std::string file = SystemPath(path);
+  std::ifstream in(file, std::ios::binary);
+  if (!in || stat(file.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
     error = CannotOpenError(path);
     return std::nullopt;
   }
@@ -40,17 +49,18 @@ bool WriteAll(int fd, std::string_view bytes) {
 }  // namespace
 
 bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& error) {
-  std::string temporary = path + ".XXXXXX";
+  const std::string file = SystemPath(path);
+  std::string temporary = file + ".XXXXXX";
   const int fd = mkstemp(temporary.data());
   if (fd < 0) {
     error = CannotCreateError(path);
     return false;
   }
   struct stat target{};
-  const mode_t mode = stat(path.c_str(), &target) == 0 ? (target.st_mode & 07777) : 0644;
+  const mode_t mode = stat(file.c_str(), &target) == 0 ? (target.st_mode & 07777) : 0644;
   const bool written = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
   const bool closed = close(fd) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+  if (!written || !closed || std::rename(temporary.c_str(), file.c_str()) != 0) {
     unlink(temporary.c_str());
     error = CannotCreateError(path);
     return false;
@@ -60,15 +70,15 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& 
 
 bool FileExists(const std::string& path) {
   struct stat info{};
-  return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  return stat(SystemPath(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 bool DirectoryExists(const std::string& path) {
   struct stat info{};
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  return stat(SystemPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool CreateDirectoryOneLevel(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
+bool CreateDirectoryOneLevel(const std::string& path) { return mkdir(SystemPath(path).c_str(), 0777) == 0; }
 
 std::string ExecutableDirectory() {
   char buffer[PATH_MAX];

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "settings/file_io.h"
-#include "win32/handle.h"
+#include "base/handle_win.h"
 
 namespace pavane {
 
@@ -81,6 +81,8 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& 
   }
   return true;
 }
+
+std::string SystemPath(std::string_view path) { return std::string(path); }
 
 bool FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());

@@ -1,7 +1,7 @@
 #include "settings/template_file.h"
 
-#include "forms/message_texts.h"
-#include "settings/text_rules.h"
+#include "base/message_texts.h"
+#include "base/text_rules.h"
 
 namespace pavane {
 

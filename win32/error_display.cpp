@@ -3,7 +3,7 @@
 #include <new>
 #include <utility>
 
-#include "forms/message_texts.h"
+#include "base/message_texts.h"
 #include "win32/form_window.h"
 
 namespace pavane::win {

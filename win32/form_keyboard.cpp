@@ -10,6 +10,8 @@
 #include <stdexcept>
 
 #include "forms/form_keys.h"
+#include "forms/form_tree.h"
+#include "win32/control_kind.h"
 #include "win32/error_display.h"
 #include "win32/form_impl.h"
 
@@ -33,6 +35,7 @@ struct Match {
 
 bool FormWindow::Impl::PreTranslate(MSG& msg) {
   if (accelerators && IsWindowEnabled(hwnd) && TranslateAcceleratorA(hwnd, accelerators.Get(), &msg)) return true;
+  if (KeyEvent(msg)) return true;
   if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
     if (HandleEnterOrEscape(msg)) return true;
     TranslateMessage(&msg);
@@ -51,6 +54,30 @@ bool FormWindow::Impl::PreTranslate(MSG& msg) {
   return IsDialogMessageA(hwnd, &msg) != FALSE;
 }
 
+// A control with a key-down handler hears every key before the form's own
+// keys do, Enter and Esc included; only Tab keeps moving the focus. A key-press
+// handler hears the characters typed. Either way the key goes on to the
+// control itself; Alt combinations also still reach the accelerators.
+bool FormWindow::Impl::KeyEvent(MSG& msg) {
+  const auto index = IndexOfWindow(msg.hwnd);
+  if (!index || controls[*index].hwnd != msg.hwnd) return false;
+  const auto& spec = *controls[*index].spec;
+  const bool keyDown = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+  if (keyDown && !spec.onKeyDown.empty() && msg.wParam != VK_TAB) {
+    Raise(spec.onKeyDown, *index, static_cast<int>(msg.wParam));
+    if (msg.message == WM_SYSKEYDOWN) return false;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+  }
+  if (msg.message == WM_CHAR && !spec.onKeyPress.empty()) {
+    Raise(spec.onKeyPress, *index, 0, static_cast<char>(msg.wParam));
+    DispatchMessageA(&msg);
+    return true;
+  }
+  return false;
+}
+
 // Enter presses the focused push button, or else the default button; Esc the
 // cancel button (a dialog without one ends with Cancel). A control that wants
 // the key itself (an open drop-down list, a multi-line edit) keeps it.
@@ -61,32 +88,27 @@ bool FormWindow::Impl::HandleEnterOrEscape(const MSG& msg) {
     MSG copy = msg;
     const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy));
     if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
-    focused = IndexOfId(GetDlgCtrlID(focus));
-    if (focused && controls[*focused].hwnd != focus) focused.reset();
+    focused = IndexOfWindow(focus);
   }
   if (msg.wParam == VK_RETURN) {
-    if (focused &&
-        (controls[*focused].spec->kind == Kind::Button || controls[*focused].spec->kind == Kind::ToolButton)) {
-      Click(*focused);
+    if (focused && controls[*focused].kind->IsPushButton()) {
+      controls[*focused].kind->Press(*this, *focused);
       return true;
     }
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-      if (controls[i].spec->isDefault && IsWindowEnabled(controls[i].hwnd)) {
-        Click(i);
-        return true;
-      }
+    if (defaultButton && controls[*defaultButton].kind->Enabled(controls[*defaultButton])) {
+      controls[*defaultButton].kind->Press(*this, *defaultButton);
+      return true;
     }
     return false;
   }
   for (std::size_t i = 0; i < controls.size(); ++i) {
-    if (controls[i].spec->isCancel && IsWindowEnabled(controls[i].hwnd)) {
-      Click(i);
+    if (controls[i].spec->isCancel && controls[i].kind->Enabled(controls[i])) {
+      controls[i].kind->Press(*this, i);
       return true;
     }
   }
   if (modal) {
-    modalResult = IDCANCEL;
-    modalEnded = true;
+    EndWith(IDCANCEL);
     return true;
   }
   return false;
@@ -102,28 +124,17 @@ bool FormWindow::Impl::HandleMnemonic(char typed) {
   for (const auto index : creationOrder) {
     const auto& control = controls[index];
     const auto& spec = *control.spec;
-    if (!Usable(control.hwnd)) continue;
+    const MnemonicRole role = control.kind->Mnemonic(spec);
+    if (role == MnemonicRole::None || !control.kind->Enabled(control)) continue;
+    if (control.hwnd && !IsWindowVisible(control.hwnd)) continue;
+    if (control.painted && control.container && !IsWindowVisible(control.container)) continue;
+    if (role == MnemonicRole::FocusTarget && !Usable(FocusTarget(index))) continue;
     auto& tier = control.page ? onPage : offPage;
-    switch (spec.kind) {
-      case Kind::Label:
-        if (spec.focuses.empty() || !Usable(FocusTarget(index))) break;
-        [[fallthrough]];
-      case Kind::Button:
-      case Kind::ToolButton:
-      case Kind::CheckBox:
-      case Kind::GroupBox:
-        if (forms::MatchesMnemonic(spec.caption, typed)) tier.push_back({index});
-        break;
-      case Kind::RadioGroup:
-        if (forms::MatchesMnemonic(spec.caption, typed)) tier.push_back({index});
-        for (std::size_t item = 0; item < control.items.size(); ++item) {
-          if (Usable(control.items[item]) && forms::MatchesMnemonic(spec.items[item], typed)) {
-            tier.push_back({index, static_cast<int>(item)});
-          }
-        }
-        break;
-      default:
-        break;
+    if (forms::MatchesMnemonic(spec.caption, typed)) tier.push_back({index});
+    for (std::size_t item = 0; item < control.items.size(); ++item) {
+      if (Usable(control.items[item]) && forms::MatchesMnemonic(spec.items[item], typed)) {
+        tier.push_back({index, static_cast<int>(item)});
+      }
     }
   }
 
@@ -137,30 +148,24 @@ bool FormWindow::Impl::HandleMnemonic(char typed) {
       for (std::size_t i = 0; i < matches.size(); ++i) {
         if (target(matches[i]) == focus) next = (i + 1) % matches.size();
       }
-      SetFocus(target(matches[next]));
+      if (const HWND window = target(matches[next])) SetFocus(window);
       return;
     }
     const Match& match = matches.front();
     const auto& control = controls[match.index];
-    switch (control.spec->kind) {
-      case Kind::Label:
-        FocusControl(IndexOf(control.spec->focuses), true);
+    if (match.item >= 0) {
+      SendMessageA(control.items[match.item], BM_CLICK, 0, 0);
+      return;
+    }
+    switch (control.kind->Mnemonic(*control.spec)) {
+      case MnemonicRole::Press:
+        control.kind->Press(*this, match.index);
         break;
-      case Kind::Button:
-      case Kind::ToolButton:
-        Click(match.index);
-        break;
-      case Kind::CheckBox:
+      case MnemonicRole::Toggle:
         SendMessageA(control.hwnd, BM_CLICK, 0, 0);
         break;
-      case Kind::RadioGroup:
-        if (match.item >= 0) {
-          SendMessageA(control.items[match.item], BM_CLICK, 0, 0);
-          break;
-        }
-        [[fallthrough]];
       default:
-        SetFocus(target(match));
+        FocusControl(match.index, true);
         break;
     }
   };
@@ -171,7 +176,7 @@ bool FormWindow::Impl::HandleMnemonic(char typed) {
   }
   for (const auto index : creationOrder) {
     if (controls[index].spec->kind != Kind::PageControl || !Usable(controls[index].hwnd)) continue;
-    const auto pages = PagesOf(index);
+    const auto pages = forms::PagesOf(form, index);
     for (std::size_t page = 0; page < pages.size(); ++page) {
       if (!forms::MatchesMnemonic(form.controls[pages[page]].caption, typed)) continue;
       SelectPage(index, static_cast<int>(page));
@@ -189,7 +194,7 @@ bool FormWindow::Impl::HandleMnemonic(char typed) {
 void FormWindow::Impl::CyclePage(int step) {
   for (const auto index : creationOrder) {
     if (controls[index].spec->kind != Kind::PageControl || !Usable(controls[index].hwnd)) continue;
-    const int count = static_cast<int>(PagesOf(index).size());
+    const int count = static_cast<int>(forms::PagesOf(form, index).size());
     if (count == 0) return;
     SelectPage(index, ((SelectedPage(index) + step) % count + count) % count);
     return;

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "win32/handle.h"
+#include "base/handle_win.h"
 
 namespace pavane::win {
 

@@ -4,7 +4,7 @@
 #include "settings/file_io.h"
 #include "settings/template_file.h"
 #include "settings/template_io.h"
-#include "temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace pavane {
 namespace {

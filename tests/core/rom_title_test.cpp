@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "launch/rom_title.h"
-#include "temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace pavane {
 namespace {

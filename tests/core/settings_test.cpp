@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/settings.h"
-#include "settings/text_rules.h"
+#include "base/text_rules.h"
 
 namespace pavane {
 namespace {

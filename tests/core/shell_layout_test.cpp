@@ -8,7 +8,7 @@
 
 #include "app/about_layout.h"
 #include "app/preferences_layout.h"
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 #include "locate/zsnes_dir_dialog_layout.h"
 
 namespace pavane {

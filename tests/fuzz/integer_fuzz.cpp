@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/text_rules.h"
+#include "base/text_rules.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto value = pavane::ParseInteger(std::string_view(reinterpret_cast<const char*>(data), size));

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/app_state.h"
+#include "app/state_store.h"
+#include "forms/form_view.h"
+#include "forms/prompter.h"
+#include "launch/emulator.h"
+#include "settings/config_file.h"
+#include "settings/template_io.h"
+
+namespace pavane {
+
+// What the main window's commands need of the system: the forms they open,
+// the questions they ask, the registry and the emulator.
+struct Services {
+  forms::FormHost& forms;
+  forms::Prompter& prompter;
+  StateStore& registry;
+  EmulatorLauncher& launcher;
+};
+
+// The main window: the form built from MainFormLayout(), and the handlers its
+// table names, each bound by name.
+class TMainForm {
+ public:
+  TMainForm(AppState& state, const Services& services);
+  TMainForm(const TMainForm&) = delete;
+  TMainForm& operator=(const TMainForm&) = delete;
+
+  forms::FormView& Window() { return *window_; }
+  const forms::FormView& Window() const { return *window_; }
+  AppState& State() { return state_; }
+
+  // Reads the stored state, asks for the ZSNES directory when none is stored
+  // and reads ZSNES.CFG. False when the user cancelled the directory question:
+  // the program then ends.
+  bool FormCreate();
+  // Stores the state in the registry; runs however the window is closed.
+  void FormDestroy();
+
+  // Settings record <-> controls, and the ZSNES.CFG commands.
+  void ShowSettings();
+  void GatherSettings();
+  void ReadConfigButtonClick();
+  void ApplyButtonClick();
+  // "Save" as Run uses it: whether ZSNES.CFG was written, the overwrite
+  // question declined, or the file could not be written (reported already).
+  enum class SaveOutcome { Written, Declined, Failed };
+  SaveOutcome SaveToConfigFile();
+
+  // The switch line.
+  void SwitchCheckClick(const forms::Event& event);
+  void GammaSpinChanging(const forms::Event& event);
+  void GammaSpinClick(const forms::Event& event);
+
+  // Menu, toolbar and button commands.
+  void OpenClick();
+  void RunClick();
+  void SaveROMSettingsMenuClick();
+  void ExitClick();
+  void AddToFaveClick();
+  void ConfigPopupMenuClick();
+  void LoadSettingsMenuClick();
+  void SaveSettingsMenuClick();
+  void PreferencesMenuClick();
+  void AboutMenuClick();
+  void BrowseButton1Click();
+  void BrowseButtonClick(const forms::Event& event);
+  void ScanKeyButtonClick(const forms::Event& event);
+  void JoystickButtonClick();
+  void FaveClick(const forms::Event& event);
+
+ private:
+  forms::HandlerTable Handlers();
+
+  // Helpers of the settings commands.
+  void ShowSpin(std::string_view spin, std::uint8_t value);
+  void ShowRadioGroup(std::string_view group, std::uint8_t index);
+  forms::Answer Ask(const std::string& question);
+  void ShowError(const std::string& message);
+  ConfigLocation ConfigFileLocation() const;
+
+  // Helpers of the file commands.
+  bool ConsentToNewerVersion(std::int32_t version);
+  NewerVersionConsent NewerVersionQuestioner();
+  void OfferROMSettings(const std::string& romPath);
+  void ChooseRom(const std::string& romPath);
+
+  AppState& state_;
+  Services services_;
+  // Last: the window goes first, and its destruction still finds everything above.
+  std::unique_ptr<forms::FormView> window_;
+};
+
+}  // namespace pavane

@@ -1,0 +1,25 @@
+#pragma once
+
+// Resource numbers shared by the resource script and the code; plain macros
+// because the resource compiler reads this file too.
+
+#define IDI_APP 1
+#define IDI_DISPLAY_PAGE 101
+#define IDI_INPUT_PAGE 102
+#define IDI_SOUND_PAGE 103
+#define IDI_LOCATION 104
+
+#define IDB_OPEN 201
+#define IDB_OPEN_GREY 202
+#define IDB_OPEN_DISABLED 203
+#define IDB_RUN 204
+#define IDB_RUN_GREY 205
+#define IDB_RUN_DISABLED 206
+#define IDB_FAVORITES 207
+#define IDB_FAVORITES_GREY 208
+#define IDB_FAVORITES_DISABLED 209
+#define IDB_ABOUT_BANNER 301
+#define IDB_ABOUT_GLYPH 302
+
+// The string table's numbers and texts.
+#include "base/message_texts.h"

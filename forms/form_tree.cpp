@@ -1,0 +1,176 @@
+#include "forms/form_tree.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "forms/form_keys.h"
+
+namespace pavane::forms {
+namespace {
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+[[noreturn]] void Fail(const Form& form, const std::string& what) {
+  throw std::logic_error("form " + std::string(form.name) + ": " + what);
+}
+
+bool HoldsControls(Kind kind) {
+  return kind == Kind::Page || kind == Kind::Panel || kind == Kind::GroupBox || kind == Kind::RadioGroup ||
+         kind == Kind::PageControl;
+}
+
+void CheckNames(const Form& form) {
+  std::set<std::string_view> names;
+  auto take = [&](std::string_view name, std::string_view what) {
+    if (!names.insert(name).second) Fail(form, "the name " + Quoted(name) + " of a " + std::string(what) + " is taken");
+  };
+  for (const auto& control : form.controls) {
+    if (control.name.empty()) Fail(form, "a control has no name");
+    take(control.name, "control");
+  }
+  for (const auto menu : {form.menu, form.popupMenu}) {
+    for (const auto& item : menu) {
+      if (!item.name.empty()) take(item.name, "menu item");
+    }
+  }
+  if (!form.popupMenuName.empty()) take(form.popupMenuName, "pop-up menu");
+}
+
+void CheckControl(const Form& form, const Control& control, const HandlerTable& handlers) {
+  const std::string who = "control " + Quoted(control.name);
+  if (!control.parent.empty()) {
+    const auto parent = FindControl(form, control.parent);
+    if (!parent) Fail(form, who + " names the unknown parent " + Quoted(control.parent));
+    const Kind parentKind = form.controls[*parent].kind;
+    if ((control.kind == Kind::Page) != (parentKind == Kind::PageControl)) {
+      Fail(form, who + ": pages, and only pages, belong to a page control");
+    }
+    if (!HoldsControls(parentKind)) Fail(form, who + " lies in " + Quoted(control.parent) + ", which holds no controls");
+  } else if (control.kind == Kind::Page) {
+    Fail(form, who + ": a page needs a page control");
+  }
+  if (control.kind == Kind::UpDown) {
+    const auto buddy = FindControl(form, control.buddy);
+    if (!buddy || form.controls[*buddy].kind != Kind::Edit) Fail(form, who + " needs an edit as its buddy");
+  }
+  if (!control.focuses.empty() && !FindControl(form, control.focuses)) {
+    Fail(form, who + " focuses the unknown control " + Quoted(control.focuses));
+  }
+  if (!control.dropDownMenu.empty() && control.dropDownMenu != form.popupMenuName) {
+    Fail(form, who + " drops down the unknown menu " + Quoted(control.dropDownMenu));
+  }
+  if ((control.kind == Kind::Painted) == control.widget.empty()) {
+    Fail(form, who + ": painted controls, and only they, name a widget");
+  }
+  for (const auto handler : HandlerNamesOf(control)) {
+    if (!handler.empty() && !handlers.Contains(handler)) {
+      Fail(form, who + " names the handler " + Quoted(handler) + ", which nobody bound");
+    }
+  }
+}
+
+}  // namespace
+
+std::optional<std::size_t> FindControl(const Form& form, std::string_view name) {
+  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+    if (form.controls[i].name == name) return i;
+  }
+  return std::nullopt;
+}
+
+std::size_t ControlIndex(const Form& form, std::string_view name) {
+  const auto index = FindControl(form, name);
+  if (!index) throw std::logic_error("form " + std::string(form.name) + " has no control " + Quoted(name));
+  return *index;
+}
+
+bool IsTabStop(Kind kind) {
+  switch (kind) {
+    case Kind::Edit:
+    case Kind::ReadOnlyEdit:
+    case Kind::Button:
+    case Kind::CheckBox:
+    case Kind::DropDownList:
+    case Kind::OwnerDrawList:
+    case Kind::ListBox:
+    case Kind::PageControl:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::vector<std::size_t> PagesOf(const Form& form, std::size_t pageControl) {
+  std::vector<std::size_t> pages;
+  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+    if (form.controls[i].kind == Kind::Page && form.controls[i].parent == form.controls[pageControl].name) {
+      pages.push_back(i);
+    }
+  }
+  std::stable_sort(pages.begin(), pages.end(), [&form](std::size_t a, std::size_t b) {
+    return form.controls[a].tabOrder < form.controls[b].tabOrder;
+  });
+  return pages;
+}
+
+std::vector<std::size_t> OrderedChildren(const Form& form, std::string_view parent) {
+  std::vector<std::size_t> loose;
+  std::vector<std::size_t> ordered;
+  std::map<std::string_view, std::size_t> labelFor;
+  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+    const auto& control = form.controls[i];
+    if (control.parent != parent) continue;
+    if (control.tabOrder >= 0) {
+      ordered.push_back(i);
+    } else if (!control.focuses.empty() && form.controls[ControlIndex(form, control.focuses)].parent == parent) {
+      labelFor[control.focuses] = i;
+    } else {
+      loose.push_back(i);
+    }
+  }
+  std::stable_sort(ordered.begin(), ordered.end(), [&form](std::size_t a, std::size_t b) {
+    return form.controls[a].tabOrder < form.controls[b].tabOrder;
+  });
+  std::vector<std::size_t> result = loose;
+  for (const auto i : ordered) {
+    if (const auto label = labelFor.find(form.controls[i].name); label != labelFor.end()) {
+      result.push_back(label->second);
+      labelFor.erase(label);
+    }
+    result.push_back(i);
+  }
+  for (const auto& [target, label] : labelFor) result.push_back(label);  // targets that are no tab stops
+  return result;
+}
+
+std::array<std::string_view, 9> HandlerNamesOf(const Control& control) {
+  return {control.onClick,      control.onChanging,   control.onEnter,     control.onKeyDown, control.onKeyPress,
+          control.onMouseEnter, control.onMouseLeave, control.onMouseDown, control.onMouseUp};
+}
+
+void CheckForm(const Form& form, const HandlerTable& handlers) {
+  CheckNames(form);
+  for (const auto& control : form.controls) CheckControl(form, control, handlers);
+  for (const auto menu : {form.menu, form.popupMenu}) {
+    for (const auto& item : menu) {
+      if (!item.handler.empty() && !handlers.Contains(item.handler)) {
+        Fail(form,
+             "menu item " + Quoted(item.name) + " names the handler " + Quoted(item.handler) + ", which nobody bound");
+      }
+      if (!item.shortcut.empty() && !ParseShortcut(item.shortcut)) {
+        Fail(form, "menu item " + Quoted(item.name) + " has the unreadable shortcut " + Quoted(item.shortcut));
+      }
+    }
+  }
+  if (!form.initialFocus.empty() && !FindControl(form, form.initialFocus)) {
+    Fail(form, "the initial focus names the unknown control " + Quoted(form.initialFocus));
+  }
+  if (!form.onDestroy.empty() && !handlers.Contains(form.onDestroy)) {
+    Fail(form, "the form names the handler " + Quoted(form.onDestroy) + ", which nobody bound");
+  }
+}
+
+}  // namespace pavane::forms

@@ -1,0 +1,44 @@
+#include "locate/zsnes_dir_dialog.h"
+
+#include "locate/zsnes_dir_dialog_layout.h"
+#include "settings/file_io.h"
+
+namespace pavane {
+
+namespace {
+namespace ui = zsnes_dir_dialog;
+}  // namespace
+
+TZSnesDirDialog::TZSnesDirDialog(forms::FormHost& host, forms::FormView* owner, forms::Prompter& prompter,
+                                 AutoSearch autoSearch)
+    : prompter_(prompter),
+      autoSearch_(std::move(autoSearch)),
+      window_(host.CreateForm(ZSnesDirDialogForm(), Handlers(), owner)) {}
+
+forms::HandlerTable TZSnesDirDialog::Handlers() {
+  forms::HandlerTable handlers;
+  handlers.Bind("BrowseButtonClick", [this](const forms::Event&) { BrowseButtonClick(); });
+  handlers.Bind("AutoSearchButtonClick", [this](const forms::Event&) { AutoSearchButtonClick(); });
+  return handlers;
+}
+
+std::optional<std::string> TZSnesDirDialog::Execute(std::string_view text) {
+  window_->SetText(ui::ZSnesDirEdit, text);
+  if (window_->ShowModal() != forms::kModalOk) return std::nullopt;
+  return window_->Text(ui::ZSnesDirEdit);
+}
+
+void TZSnesDirDialog::BrowseButtonClick() {
+  const std::string typed = window_->Text(ui::ZSnesDirEdit);
+  if (DirectoryExists(typed)) rootDir_ = typed;
+  if (std::optional<std::string> chosen = prompter_.BrowseFolder("Choose a directory:", rootDir_)) {
+    window_->SetText(ui::ZSnesDirEdit, *chosen);
+  }
+}
+
+void TZSnesDirDialog::AutoSearchButtonClick() {
+  if (!autoSearch_) return;
+  if (std::optional<std::string> directory = autoSearch_(*window_)) window_->SetText(ui::ZSnesDirEdit, *directory);
+}
+
+}  // namespace pavane

@@ -1,0 +1,115 @@
+// Pavane.exe started as a user starts it: it finds its directory in the
+// registry, reads ZSNES.CFG, runs the stand-in from its menu, watches it until
+// it ends, and stores its state when it is closed.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "settings/file_io.h"
+#include "base/text_rules.h"
+#include "tests/win32/launch/launch_test_support.h"
+#include "base/handle_win.h"
+#include "win32/registry.h"
+
+namespace pavane {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr const char* kProgramKey = "Software\\Pavane";
+
+// Waits until `found` gives a window, or the time is up.
+template <class Find>
+HWND WaitForWindow(Find found, std::chrono::milliseconds timeout = 10s) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (const HWND window = found()) return window;
+    if (std::chrono::steady_clock::now() > deadline) return nullptr;
+    std::this_thread::sleep_for(50ms);
+  }
+}
+
+bool HasChildText(HWND window, const char* text) { return FindWindowExA(window, nullptr, nullptr, text) != nullptr; }
+
+BOOL CALLBACK AddCaption(HWND window, LPARAM parameter) {
+  auto& search = *reinterpret_cast<std::pair<DWORD, std::string>*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  if (owner == search.first && IsWindowVisible(window)) search.second += std::string("[") + text + "] ";
+  return TRUE;
+}
+
+// What the program shows, for a failure message.
+std::string TopLevelCaptions(DWORD processId) {
+  std::pair<DWORD, std::string> search{processId, {}};
+  EnumWindows(&AddCaption, reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+class PavaneExeTest : public ::testing::Test {
+ protected:
+  PavaneExeTest() : record("PAVANE_STANDIN_RECORD", emulator.RecordPath()), runFor("PAVANE_STANDIN_RUN_MS", "1500") {
+    win::DeleteRegistryTree(kProgramKey);
+    emulator.Temp().Write("emulator\\ZSNES.CFG", "; user's file\r\nGameDirectory = " + Games() + "\r\n");
+    win::RegistryKey stored = win::RegistryKey::OpenOrCreate(kProgramKey);
+    stored.WriteString("ZSnesDir", emulator.Directory());
+    stored.WriteString("ZSnesCmdLine", "-c -g 2");
+    stored.WriteString("SaveSettingsBeforeLaunch", "0");  // no question: nobody is there to answer it
+  }
+  ~PavaneExeTest() override { win::DeleteRegistryTree(kProgramKey); }
+
+  std::string Games() const { return emulator.Temp().Path().string(); }
+
+  testing::StandInFolder emulator;
+  testing::ScopedEnvironment record;
+  testing::ScopedEnvironment runFor;
+};
+
+TEST_F(PavaneExeTest, RunsTheEmulatorFromItsMenuAndStoresItsStateOnClose) {
+  std::string commandLine = "\"" + ExecutableDirectory() + "Pavane.exe\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                             &started));
+  const win::UniqueKernelHandle process(started.hProcess);
+  const win::UniqueKernelHandle thread(started.hThread);
+
+  const HWND main = WaitForWindow([] { return FindWindowA(nullptr, "Pavane"); });
+  ASSERT_NE(main, nullptr) << "the main window did not open";
+  WaitForInputIdle(process.Get(), 5000);
+
+  PostMessageA(main, WM_KEYDOWN, VK_F9, 1);  // the shortcut of File, Run...
+  const HWND run = WaitForWindow([] { return FindWindowA(nullptr, "RunDialog"); });
+  ASSERT_NE(run, nullptr) << "the run dialog did not open; windows: " << TopLevelCaptions(started.dwProcessId);
+  EXPECT_NE(WaitForWindow([run] { return HasChildText(run, "ZSNES is running") ? run : nullptr; }), nullptr);
+  EXPECT_FALSE(IsWindowEnabled(main));
+
+  const auto launched = emulator.Record();
+  EXPECT_EQ(launched.at("CommandLine"), emulator.Directory() + "ZSNES.EXE -c -g 2");
+  EXPECT_EQ(launched.at("WorkingDirectory"), UpperAscii(Games()));  // as read from ZSNES.CFG
+
+  // The stand-in ends after its time; the dialog goes with it.
+  EXPECT_NE(WaitForWindow([run] { return IsWindow(run) ? nullptr : run; }), nullptr) << "the dialog stayed open";
+  EXPECT_TRUE(IsWindowEnabled(main));
+
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(testing::WaitForExit(process.Get()));
+  DWORD exitCode = 1;
+  GetExitCodeProcess(process.Get(), &exitCode);
+  EXPECT_EQ(exitCode, 0u);
+  const win::RegistryKey stored = win::RegistryKey::OpenOrCreate(kProgramKey);
+  EXPECT_EQ(stored.ReadString("ZSnesDir"), emulator.Directory());
+  EXPECT_EQ(stored.ReadString("ZSnesCmdLine"), "-c -g 2");
+  EXPECT_EQ(stored.ReadString("SaveSettingsBeforeLaunch"), "0");
+  EXPECT_EQ(testing::TempDir::Read(emulator.Directory() + "ZSNES.CFG"),
+            "; user's file\r\nGameDirectory = " + Games() + "\r\n");  // never saved
+}
+
+}  // namespace
+}  // namespace pavane

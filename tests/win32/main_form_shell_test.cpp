@@ -1,0 +1,164 @@
+// The main window's life under Wine: the first start with the real location
+// dialog, the state in the real registry across restarts, the real
+// Preferences dialog, and a registry key that refuses the state.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "app/program_win.h"
+#include "tests/support/temp_dir.h"
+#include "tests/win32/form_test_support.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/win32/test_key.h"
+#include "tests/win32/window_script.h"
+#include "win32/registry.h"
+
+namespace pavane {
+namespace {
+
+using forms::Answer;
+using testing::TempDir;
+
+class MainFormShellTest : public ::testing::Test {
+ protected:
+  ~MainFormShellTest() override { EXPECT_TRUE(prompter.ScriptUsedUp()) << "questions left unasked"; }
+
+  // A program start: the main window created, its FormCreate run.
+  bool Start() {
+    state.emplace();
+    program.emplace(*state, prompter, key.path());
+    return program->Main().FormCreate();
+  }
+  // The program's end: the window closed, its state stored.
+  void Stop() {
+    program->Main().ExitClick();
+    win::PumpMessages();
+    program.reset();
+  }
+  win::FormWindow& Window() { return program->Window(); }
+  win::RegistryKey Stored() const { return win::RegistryKey::OpenOrCreate(key.path()); }
+  void Store(std::string_view name, std::string_view value) { Stored().WriteString(name, value); }
+  std::string ZsnesDir() const { return dir.Path().string(); }
+  void StoreZsnesDir() {
+    dir.Write("ZSNES.CFG", "; mine\r\nFrameSkip = 2\r\n");
+    Store("ZSnesDir", ZsnesDir());
+  }
+  const testing::ScriptedPrompter::Request& LastRequest() const { return prompter.Requests().back(); }
+
+  TempDir dir;
+  const testing::TestKey key;
+  testing::ScriptedPrompter prompter;
+  std::optional<AppState> state;
+  std::optional<Win32Program> program;
+};
+
+TEST_F(MainFormShellTest, FirstStartCancelledStoresTheDefaults) {
+  testing::WindowScript cancel("ZSNES Location", [](HWND dialog) { testing::ClickButton(dialog, "Cancel"); });
+  EXPECT_FALSE(Start());
+  Stop();
+  const win::RegistryKey stored = Stored();
+  EXPECT_EQ(stored.ReadString("ZSnesDir"), "");
+  EXPECT_EQ(stored.ReadString("ZSnesCmdLine"), "");
+  EXPECT_EQ(stored.ReadString("LoadROMSettings"), "1");
+  EXPECT_EQ(stored.ReadString("PromptBeforeLoading"), "1");
+  EXPECT_EQ(stored.ReadString("SaveSettingsBeforeLaunch"), "1");
+  EXPECT_EQ(stored.ReadString("SaveWithoutPrompting"), "0");
+  EXPECT_EQ(stored.ReadString("CfgOverwritePrompt"), "1");
+  EXPECT_EQ(stored.OpenOrCreateSubkey("Favorites").ReadString("Count"), "0");
+}
+
+TEST_F(MainFormShellTest, FirstStartAsksForTheDirectoryAndTheNextStartRemembersIt) {
+  dir.Write("ZSNES.CFG", "FrameSkip = 5\r\n");
+  const std::string chosen = ZsnesDir();
+  {
+    testing::WindowScript answer("ZSNES Location", [&chosen](HWND dialog) {
+      SetWindowTextA(testing::FindControl(dialog, "Edit"), chosen.c_str());
+      testing::ClickButton(dialog, "OK");
+    });
+    ASSERT_TRUE(Start());
+  }
+  EXPECT_EQ(Window().Text("ZSnesDirEdit"), chosen);
+  EXPECT_EQ(Window().Text("FrameSkipEdit"), "5");
+  EXPECT_EQ(Window().Caption(), "Pavane");
+  Stop();
+
+  ASSERT_TRUE(Start());  // no dialog this time
+  EXPECT_EQ(Window().Text("ZSnesDirEdit"), chosen);
+  EXPECT_EQ(state->configLines, ConfigLines{"FrameSkip = 5"});
+  Stop();
+}
+
+TEST_F(MainFormShellTest, StoredFlagTextsAndPreferencesSurviveARestart) {
+  StoreZsnesDir();
+  Store("LoadROMSettings", "0x0");
+  Store("PromptBeforeLoading", "2");
+  Store("SaveWithoutPrompting", "yes");
+  Store("CfgOverwritePrompt", "0");
+  ASSERT_TRUE(Start());
+  EXPECT_FALSE(state->preferences.LoadROMSettings);
+  EXPECT_TRUE(state->preferences.PromptBeforeLoading);
+  EXPECT_FALSE(state->preferences.SaveWithoutPrompting);  // "yes" is no number: the default
+  EXPECT_FALSE(state->preferences.CfgOverwritePrompt);
+  {
+    testing::WindowScript change("Preferences", [](HWND dialog) {
+      testing::ClickButton(dialog, "Save &without prompting");
+      testing::ClickButton(dialog, "&Load specific ROM settings");
+      testing::ClickButton(dialog, "OK");
+    });
+    program->Main().PreferencesMenuClick();
+  }
+  Stop();
+  EXPECT_EQ(Stored().ReadString("LoadROMSettings"), "1");
+  EXPECT_EQ(Stored().ReadString("PromptBeforeLoading"), "1");
+  EXPECT_EQ(Stored().ReadString("SaveWithoutPrompting"), "1");
+
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(state->preferences, (Preferences{true, true, true, true, false}));
+  Stop();
+}
+
+// Below a volatile key the system refuses to create a lasting one, so the
+// state cannot be written at the end.
+TEST_F(MainFormShellTest, StateThatCannotBeStoredIsReported) {
+  HKEY volatileKey = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.path().c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                            nullptr, &volatileKey, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(volatileKey);
+  const std::string unwritable = key.path() + "\\Pavane";
+  state.emplace();
+  program.emplace(*state, prompter, unwritable);
+  {
+    testing::WindowScript answer("ZSNES Location", [this](HWND dialog) {
+      SetWindowTextA(testing::FindControl(dialog, "Edit"), ZsnesDir().c_str());
+      testing::ClickButton(dialog, "OK");
+    });
+    prompter.Answer(Answer::Yes);  // create ZSNES.CFG
+    ASSERT_TRUE(program->Main().FormCreate());
+  }
+  prompter.Answer(Answer::Ok);
+  Stop();
+  EXPECT_EQ(LastRequest().message.text,
+            "The registry key HKEY_CURRENT_USER\\" + unwritable +
+                " could not be written.\nThe ZSNES directory, the command line, the preferences and the favourites "
+                "of this session are not stored.");
+  EXPECT_EQ(LastRequest().message.icon, forms::Icon::Error);
+  EXPECT_FALSE(win::RegistryKeyExists(unwritable));
+}
+
+TEST_F(MainFormShellTest, DeclinedStartUpReadLeavesTheCommandLineEditEmpty) {
+  Store("ZSnesDir", dir.File("missing"));
+  Store("ZSnesCmdLine", "-d");
+  prompter.Answer(Answer::No);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(state->settings.ZSnesCmdLine, "-d");
+  EXPECT_EQ(Window().Text("ZSNESCmdLineEdit"), "");
+  EXPECT_TRUE(state->configLines.empty());
+  Stop();
+  EXPECT_EQ(Stored().ReadString("ZSnesCmdLine"), "");
+}
+
+}  // namespace
+}  // namespace pavane

@@ -1,0 +1,167 @@
+// Up-downs, pictures, bevels, panels, pages and the page control.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "forms/form_tree.h"
+#include "win32/control_kind.h"
+
+namespace pavane::win {
+namespace {
+
+class UpDown : public ControlKind {
+ public:
+  WindowParams Params(const forms::Control&) const override {
+    return {.windowClass = UPDOWN_CLASSA, .style = UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, .hasText = false};
+  }
+  void Link(FormWindow::Impl& form, ControlWindow& control) const override {
+    const auto& spec = *control.spec;
+    SendMessageA(control.hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(form.At(spec.buddy).hwnd), 0);
+    SendMessageA(control.hwnd, UDM_SETRANGE32, spec.rangeMin, spec.rangeMax);
+    SendMessageA(control.hwnd, UDM_SETPOS32, 0, spec.position);
+    // The up-down takes a default width of its own; the table's size wins.
+    SetWindowPos(control.hwnd, nullptr, 0, 0, spec.bounds.width, spec.bounds.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // Before the position moves.
+  bool OnNotify(FormWindow::Impl& form, std::size_t index, const NMHDR& header) const override {
+    if (header.code != static_cast<UINT>(UDN_DELTAPOS)) return false;
+    form.Raise(form.controls[index].spec->onChanging, index);
+    return true;
+  }
+  // After the position has moved: the up-down reports every arrow click this way.
+  bool OnScroll(FormWindow::Impl& form, std::size_t index, int request) const override {
+    if (request == SB_THUMBPOSITION) form.Raise(form.controls[index].spec->onClick, index);
+    return true;
+  }
+};
+
+class Picture : public ControlKind {
+ public:
+  WindowParams Params(const forms::Control& spec) const override {
+    const bool icon = FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(spec.resource),
+                                    MAKEINTRESOURCEA(14)) != nullptr;  // RT_GROUP_ICON
+    return {.style = static_cast<DWORD>((icon ? SS_ICON : SS_BITMAP) | SS_REALSIZECONTROL), .hasText = false};
+  }
+  void Setup(FormWindow::Impl& form, ControlWindow& control) const override { form.LoadPicture(control); }
+  bool StartsGroup() const override { return false; }
+};
+
+class Bevel : public ControlKind {
+ public:
+  WindowParams Params(const forms::Control& spec) const override {
+    const auto& b = spec.bounds;
+    return {.style = static_cast<DWORD>(b.height <= 2 ? SS_ETCHEDHORZ : (b.width <= 2 ? SS_ETCHEDVERT : SS_ETCHEDFRAME)),
+            .hasText = false};
+  }
+  // The static control widens an etched line by its border; the table's size wins.
+  void Setup(FormWindow::Impl&, ControlWindow& control) const override {
+    SetWindowPos(control.hwnd, nullptr, 0, 0, control.spec->bounds.width, control.spec->bounds.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  bool StartsGroup() const override { return false; }
+};
+
+// Pages and panels: windows of the engine's own class, whose controls report
+// to the form's router. No WS_CLIPCHILDREN on them or on the form: group
+// boxes do not paint their inside, so their container must erase under them.
+class Panel : public ControlKind {
+ public:
+  WindowParams Params(const forms::Control&) const override {
+    return {.windowClass = kContainerClass, .exStyle = WS_EX_CONTROLPARENT};
+  }
+  bool IsContainer() const override { return true; }
+  void CreateContents(FormWindow::Impl& form, std::size_t index, POINT) const override {
+    const auto& control = form.controls[index];
+    form.CreateChildren(control.spec->name, control.hwnd, POINT{0, 0}, control.page);
+  }
+  HWND FocusTarget(const FormWindow::Impl& form, std::size_t index) const override {
+    return GroupBoxKind().FocusTarget(form, index);
+  }
+};
+
+class Page : public Panel {
+ public:
+  WindowParams Params(const forms::Control& spec) const override {
+    WindowParams params = Panel::Params(spec);
+    params.hidden = true;  // a page shows when its tab is chosen
+    return params;
+  }
+  void CreateContents(FormWindow::Impl& form, std::size_t index, POINT) const override {
+    form.CreateChildren(form.controls[index].spec->name, form.controls[index].hwnd, POINT{0, 0}, index);
+  }
+};
+
+class PageControl : public ControlKind {
+ public:
+  WindowParams Params(const forms::Control&) const override {
+    return {.windowClass = WC_TABCONTROLA, .style = WS_CLIPSIBLINGS, .hasText = false};
+  }
+  void Setup(FormWindow::Impl& form, ControlWindow& control) const override {
+    int tab = 0;
+    for (const auto page : forms::PagesOf(form.form, static_cast<std::size_t>(&control - form.controls.data()))) {
+      std::string text(form.form.controls[page].caption);
+      TCITEMA item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = text.data();
+      SendMessageA(control.hwnd, TCM_INSERTITEMA, tab++, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(control.hwnd, TCM_SETCURSEL, 0, 0);
+  }
+  // The pages are siblings of the tab control directly after it, so Tab goes
+  // from the tabs into the visible page.
+  void CreateContents(FormWindow::Impl& form, std::size_t index, POINT inner) const override {
+    const auto& control = form.controls[index];
+    const auto pages = forms::PagesOf(form.form, index);
+    for (const auto page : pages) {
+      form.CreateControl(page, control.container, inner, control.page);
+      form.controls[page].kind->CreateContents(form, page, inner);
+    }
+    // The tab control must never paint over its pages: its window region
+    // leaves out the page area.
+    if (!pages.empty()) {
+      const auto& spec = *control.spec;
+      const auto& page = form.form.controls[pages.front()].bounds;
+      UniqueGdiObject whole(CreateRectRgn(0, 0, spec.bounds.width, spec.bounds.height));
+      UniqueGdiObject hole(CreateRectRgn(page.left, page.top, page.left + page.width, page.top + page.height));
+      HRGN region = CreateRectRgn(0, 0, 0, 0);
+      CombineRgn(region, static_cast<HRGN>(whole.Get()), static_cast<HRGN>(hole.Get()), RGN_DIFF);
+      if (!SetWindowRgn(control.hwnd, region, FALSE)) DeleteObject(region);
+    }
+    form.ShowSelectedPage(index);
+  }
+  bool OnNotify(FormWindow::Impl& form, std::size_t index, const NMHDR& header) const override {
+    if (header.code != static_cast<UINT>(TCN_SELCHANGE)) return false;
+    form.ShowSelectedPage(index);
+    return true;
+  }
+};
+
+}  // namespace
+
+const ControlKind& UpDownKind() {
+  static const UpDown kind;
+  return kind;
+}
+const ControlKind& PictureKind() {
+  static const Picture kind;
+  return kind;
+}
+const ControlKind& BevelKind() {
+  static const Bevel kind;
+  return kind;
+}
+const ControlKind& PanelKind() {
+  static const Panel kind;
+  return kind;
+}
+const ControlKind& PageKind() {
+  static const Page kind;
+  return kind;
+}
+const ControlKind& PageControlKind() {
+  static const PageControl kind;
+  return kind;
+}
+
+}  // namespace pavane::win
