@@ -12,8 +12,7 @@ namespace {
 
 constexpr const char* kTemplateFilter =
     "Pavane templates (*.pvt)|*.pvt|Configuration files (*.cfg)|*.cfg|All files (*.*)|*.*";
-constexpr const char* kRomFilter =
-    "ROM formats|*.SMC;*.SFC;*.SWC;*.FIG;*.058;*.078;*.1;*.USA;*.JAP|All files|*.*";
+constexpr const char* kRomFilter = "ROM formats|*.SMC;*.SFC;*.SWC;*.FIG;*.058;*.078;*.1;*.USA;*.JAP|All files|*.*";
 
 }  // namespace
 
@@ -71,12 +70,10 @@ void TMainForm::OfferROMSettings(const std::string& romPath) {
   if (!preferences.LoadROMSettings) return;
   const std::string settingsFile = ROMSettingsFileName(romPath);
   if (!FileExists(settingsFile)) return;
-  if (preferences.PromptBeforeLoading &&
-      Ask(FormatText(TEXT_LOAD_ROM_SETTINGS, settingsFile)) != forms::Answer::Yes)
+  if (preferences.PromptBeforeLoading && Ask(FormatText(TEXT_LOAD_ROM_SETTINGS, settingsFile)) != forms::Answer::Yes)
     return;
   FileError error;
-  if (ReadTemplateFile(settingsFile, State().settings, NewerVersionQuestioner(), error) ==
-      TemplateRead::CannotOpen) {
+  if (ReadTemplateFile(settingsFile, State().settings, NewerVersionQuestioner(), error) == TemplateRead::CannotOpen) {
     ShowError(error.message);
     return;
   }

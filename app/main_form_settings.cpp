@@ -29,10 +29,14 @@ struct FlagBinding {
 };
 
 constexpr FlagBinding kFlagBindings[] = {
-    {&Settings::AutoFrameSkip, ui::AutoFrameSkipCheck}, {&Settings::Sound, ui::SoundCheck},
-    {&Settings::Stereo, ui::StereoCheck},               {&Settings::GUIDisable, ui::DisableGUICheck},
-    {&Settings::Scanlines, ui::ScanlinesCheck},         {&Settings::Interpolation, ui::InterpolationCheck},
-    {&Settings::EnterSkip, ui::EnterSkipCheck},         {&Settings::Force8bit, ui::Force8bitCheck},
+    {&Settings::AutoFrameSkip, ui::AutoFrameSkipCheck},
+    {&Settings::Sound, ui::SoundCheck},
+    {&Settings::Stereo, ui::StereoCheck},
+    {&Settings::GUIDisable, ui::DisableGUICheck},
+    {&Settings::Scanlines, ui::ScanlinesCheck},
+    {&Settings::Interpolation, ui::InterpolationCheck},
+    {&Settings::EnterSkip, ui::EnterSkipCheck},
+    {&Settings::Force8bit, ui::Force8bitCheck},
     {&Settings::NewGfx, ui::NewGfxCheck},
 };
 
@@ -148,8 +152,8 @@ void TMainForm::SwitchCheckClick(const forms::Event& event) {
   forms::FormView& window = Window();
   const std::string line = window.Text(ui::ZSNESCmdLineEdit);
   const std::string switchText = SwitchOf(event.sender.tag);
-  window.SetText(ui::ZSNESCmdLineEdit, window.Checked(event.sender.name) ? AddSwitch(line, switchText)
-                                                                         : RemoveSwitch(line, switchText));
+  window.SetText(ui::ZSNESCmdLineEdit,
+                 window.Checked(event.sender.name) ? AddSwitch(line, switchText) : RemoveSwitch(line, switchText));
 }
 
 void TMainForm::GammaSpinChanging(const forms::Event& event) {

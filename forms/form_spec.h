@@ -9,9 +9,9 @@ namespace pavane::forms {
 // turns a table into real windows and routes their events to handlers by name.
 
 enum class Kind {
-  Label,          // static text; `focuses` names the control its accelerator focuses
+  Label,  // static text; `focuses` names the control its accelerator focuses
   Edit,
-  ReadOnlyEdit,   // borderless, selectable, not editable (the About box link)
+  ReadOnlyEdit,  // borderless, selectable, not editable (the About box link)
   Button,
   CheckBox,
   GroupBox,
@@ -19,14 +19,14 @@ enum class Kind {
   DropDownList,   // combo box that cannot be typed into
   OwnerDrawList,  // drop-down list with owner-drawn rows of `itemHeight`
   ListBox,
-  UpDown,         // bound to the edit named in `buddy`
-  Picture,        // shows the icon or bitmap resource `resource`
-  Panel,          // plain container
-  Bevel,          // etched line
-  PageControl,    // tabs; its pages are the Page controls whose parent it is
+  UpDown,       // bound to the edit named in `buddy`
+  Picture,      // shows the icon or bitmap resource `resource`
+  Panel,        // plain container
+  Bevel,        // etched line
+  PageControl,  // tabs; its pages are the Page controls whose parent it is
   Page,
-  ToolButton,     // toolbar button with a picture above its caption
-  Painted,        // windowless control that the widget named in `widget` paints on its parent
+  ToolButton,  // toolbar button with a picture above its caption
+  Painted,     // windowless control that the widget named in `widget` paints on its parent
 };
 
 // The results of a modal form: the button, Esc or close box that ended it.
@@ -46,43 +46,43 @@ struct Control {
   std::string_view parent = {};   // empty: the form's client area
   std::string_view caption = {};  // text, initial edit text or page caption
   Bounds bounds = {};
-  int tabOrder = -1;              // among the controls of the same parent; -1: not a tab stop
+  int tabOrder = -1;  // among the controls of the same parent; -1: not a tab stop
   int tag = 0;
   std::span<const std::string_view> items = {};
-  int columns = 1;                // radio groups
-  int selected = -1;              // initially selected item; -1: none
+  int columns = 1;    // radio groups
+  int selected = -1;  // initially selected item; -1: none
   bool checked = false;
-  int rangeMin = 0;               // up-down range and start position
+  int rangeMin = 0;  // up-down range and start position
   int rangeMax = 0;
   int position = 0;
   std::string_view buddy = {};    // up-down: the edit it drives
   std::string_view focuses = {};  // label: the control its accelerator focuses
   // Handler names, raised with the control as sender.
-  std::string_view onClick = {};     // click; lists: every change of the selection; up-downs: after a move
-  std::string_view onChanging = {};  // up-down: before the position moves
-  std::string_view onEnter = {};     // the control receives the focus
-  std::string_view onKeyDown = {};   // a key goes down (its virtual-key code), before the form's own keys
-  std::string_view onKeyPress = {};  // a character is typed
+  std::string_view onClick = {};       // click; lists: every change of the selection; up-downs: after a move
+  std::string_view onChanging = {};    // up-down: before the position moves
+  std::string_view onEnter = {};       // the control receives the focus
+  std::string_view onKeyDown = {};     // a key goes down (its virtual-key code), before the form's own keys
+  std::string_view onKeyPress = {};    // a character is typed
   std::string_view onMouseEnter = {};  // painted controls: the pointer comes over it, leaves it,
   std::string_view onMouseLeave = {};  // a button goes down on it, and comes up again
   std::string_view onMouseDown = {};
   std::string_view onMouseUp = {};
-  int modalResult = 0;            // buttons that end a dialog: 1 OK, 2 Cancel
-  bool isDefault = false;         // Enter
-  bool isCancel = false;          // Esc
+  int modalResult = 0;     // buttons that end a dialog: 1 OK, 2 Cancel
+  bool isDefault = false;  // Enter
+  bool isCancel = false;   // Esc
   bool enabled = true;
   bool bold = false;
-  bool wordWrap = false;          // labels: keep the declared size and wrap; others fit their text
-  bool readOnly = false;          // edits: selectable, not editable
-  bool multiSelect = false;       // list boxes: Shift and Ctrl extend the selection
-  int itemHeight = 0;             // lists; 0: the system's
-  int resource = 0;               // picture or glyph resource
+  bool wordWrap = false;               // labels: keep the declared size and wrap; others fit their text
+  bool readOnly = false;               // edits: selectable, not editable
+  bool multiSelect = false;            // list boxes: Shift and Ctrl extend the selection
+  int itemHeight = 0;                  // lists; 0: the system's
+  int resource = 0;                    // picture or glyph resource
   std::string_view dropDownMenu = {};  // tool buttons: the pop-up menu they drop down
   std::string_view widget = {};        // painted controls: the widget that draws them
 };
 
 struct MenuItem {
-  int level;                       // 0: menu bar entry; 1: its items
+  int level;  // 0: menu bar entry; 1: its items
   std::string_view name;
   std::string_view caption;        // "-" for a separator
   std::string_view shortcut = {};  // "Ctrl+O", "F9"

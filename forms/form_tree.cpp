@@ -48,7 +48,8 @@ void CheckControl(const Form& form, const Control& control, const HandlerTable& 
     if ((control.kind == Kind::Page) != (parentKind == Kind::PageControl)) {
       Fail(form, who + ": pages, and only pages, belong to a page control");
     }
-    if (!HoldsControls(parentKind)) Fail(form, who + " lies in " + Quoted(control.parent) + ", which holds no controls");
+    if (!HoldsControls(parentKind))
+      Fail(form, who + " lies in " + Quoted(control.parent) + ", which holds no controls");
   } else if (control.kind == Kind::Page) {
     Fail(form, who + ": a page needs a page control");
   }

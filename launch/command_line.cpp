@@ -12,8 +12,7 @@ std::string QuotedIfBlank(std::string path) {
 }  // namespace
 
 std::string ComposeCommandLine(std::string_view zsnesDirectory, std::string_view ownDirectory,
-                               std::string_view switches, const std::string& rom,
-                               const ShortPathLookup& shortPath) {
+                               std::string_view switches, const std::string& rom, const ShortPathLookup& shortPath) {
   std::string directory(zsnesDirectory.empty() ? ownDirectory : zsnesDirectory);
   if (!directory.ends_with('\\')) directory += '\\';
   std::string line = QuotedIfBlank(directory + "ZSNES.EXE");

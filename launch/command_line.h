@@ -15,7 +15,6 @@ using ShortPathLookup = std::function<std::optional<std::string>(const std::stri
 // ROM's short path when they are not empty. An executable path with a blank is
 // quoted, and so is a ROM path whose short form has a blank or cannot be had.
 std::string ComposeCommandLine(std::string_view zsnesDirectory, std::string_view ownDirectory,
-                               std::string_view switches, const std::string& rom,
-                               const ShortPathLookup& shortPath);
+                               std::string_view switches, const std::string& rom, const ShortPathLookup& shortPath);
 
 }  // namespace pavane

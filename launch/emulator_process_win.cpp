@@ -48,8 +48,8 @@ EmulatorStart StartEmulator(const std::string& commandLine, const std::string& w
   std::string line = commandLine;
   PROCESS_INFORMATION started{};
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, parameters.inheritHandles, parameters.creationFlags,
-                      nullptr, workingDirectory.empty() ? nullptr : workingDirectory.c_str(),
-                      &parameters.startupInfo, &started))
+                      nullptr, workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &parameters.startupInfo,
+                      &started))
     return EmulatorStart{.errorCode = GetLastError()};
   return EmulatorStart{.emulator = std::make_unique<EmulatorProcess>(UniqueKernelHandle(started.hProcess),
                                                                      UniqueKernelHandle(started.hThread))};

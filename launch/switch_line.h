@@ -7,8 +7,8 @@
 namespace pavane {
 
 // The switch letters of the twelve switch check boxes, indexed by their Tag (1..12).
-inline constexpr std::array<std::string_view, 13> kSwitchTable{
-    "", "c", "cc", "d", "h", "l", "q", "t", "u", "w", "x", "i", "sa"};
+inline constexpr std::array<std::string_view, 13> kSwitchTable{"",  "c", "cc", "d", "h", "l", "q",
+                                                               "t", "u", "w",  "x", "i", "sa"};
 
 // "-" and the table entry of check box `tag`.
 std::string SwitchOf(int tag);

@@ -19,8 +19,7 @@ class TZSnesDirDialog {
   using AutoSearch = std::function<std::optional<std::string>(forms::FormView& owner)>;
 
   // Without `autoSearch` the "Automatic Search..." button does nothing.
-  TZSnesDirDialog(forms::FormHost& host, forms::FormView* owner, forms::Prompter& prompter,
-                  AutoSearch autoSearch = {});
+  TZSnesDirDialog(forms::FormHost& host, forms::FormView* owner, forms::Prompter& prompter, AutoSearch autoSearch = {});
 
   // Shows the dialog with `text` in its path edit; the path on OK (any text,
   // an empty one too), nothing on any other close.

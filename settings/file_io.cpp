@@ -5,7 +5,12 @@
 namespace pavane {
 
 // The texts are in the ANSI code page ("\xF6" is o with diaeresis).
-FileError CannotOpenError(std::string_view path) { return {FormatText("Kann Datei %s nicht \xF6" "ffnen", path)}; }
+FileError CannotOpenError(std::string_view path) {
+  return {
+      FormatText("Kann Datei %s nicht \xF6"
+                 "ffnen",
+                 path)};
+}
 
 FileError CannotCreateError(std::string_view path) { return {FormatText("Kann Datei %s nicht erstellen", path)}; }
 

@@ -20,7 +20,7 @@ std::string SystemPath(std::string_view path) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error) {
-  struct stat info{};
+  struct stat info {};
   const std::string file = SystemPath(path);
   std::ifstream in(file, std::ios::binary);
   if (!in || stat(file.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
@@ -56,7 +56,7 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& 
     error = CannotCreateError(path);
     return false;
   }
-  struct stat target{};
+  struct stat target {};
   const mode_t mode = stat(file.c_str(), &target) == 0 ? (target.st_mode & 07777) : 0644;
   const bool written = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
   const bool closed = close(fd) == 0;
@@ -69,12 +69,12 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& 
 }
 
 bool FileExists(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   return stat(SystemPath(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 bool DirectoryExists(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   return stat(SystemPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 

@@ -2,14 +2,14 @@
 
 #include <vector>
 
-#include "settings/file_io.h"
 #include "base/handle_win.h"
+#include "settings/file_io.h"
 
 namespace pavane {
 
 std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error) {
-  win::UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+  win::UniqueFile file(
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
   if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF) {
     error = CannotOpenError(path);
@@ -39,8 +39,8 @@ std::string DirectoryOf(const std::string& path) {
 }
 
 bool WriteTemporary(const std::string& temporary, std::string_view bytes) {
-  win::UniqueFile file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+  win::UniqueFile file(
+      CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   while (!bytes.empty()) {
     DWORD written = 0;

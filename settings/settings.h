@@ -84,7 +84,7 @@ inline constexpr std::string_view kDefaultGameDirectory = "E:\\ZSNES";
 
 // Items behind the index fields; the stored value is the item's position.
 inline constexpr std::array<std::string_view, 7> kDeviceNames{
-    "Disable", "Keyboard", "Joystick", "4 button joystick (1)", "4 button joystick (2)",
+    "Disable",           "Keyboard",         "Joystick", "4 button joystick (1)", "4 button joystick (2)",
     "6 button joystick", "Sidewinder Joypad"};
 inline constexpr std::array<std::string_view, 8> kVideoModeNames{
     "320x240x256",       "256x256x256 (Default)", "320x240x256 VESA2", "320x240x65536 VESA2",

@@ -15,9 +15,9 @@ using NewerVersionConsent = std::function<bool(std::int32_t version)>;
 
 enum class TemplateRead {
   Loaded,
-  Declined,     // the user declined a newer version; nothing changed
-  Damaged,      // the binary form is cut short or inconsistent; nothing changed
-  CannotOpen,   // the error names the file; nothing changed
+  Declined,    // the user declined a newer version; nothing changed
+  Damaged,     // the binary form is cut short or inconsistent; nothing changed
+  CannotOpen,  // the error names the file; nothing changed
 };
 
 // Writes the record in the binary form.

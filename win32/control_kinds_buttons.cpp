@@ -44,8 +44,8 @@ void DrawGlyphButton(const FormWindow::Impl& form, std::size_t index, const DRAW
     UniqueMemoryDC memory(CreateCompatibleDC(dc));
     SelectedObject selectPicture(memory.Get(), control.glyph.Get());
     const COLORREF transparent = GetPixel(memory.Get(), 0, picture.bmHeight - 1);
-    TransparentBlt(dc, x, (rect.top + rect.bottom - picture.bmHeight) / 2 + shift, picture.bmWidth,
-                   picture.bmHeight, memory.Get(), 0, 0, picture.bmWidth, picture.bmHeight, transparent);
+    TransparentBlt(dc, x, (rect.top + rect.bottom - picture.bmHeight) / 2 + shift, picture.bmWidth, picture.bmHeight,
+                   memory.Get(), 0, 0, picture.bmWidth, picture.bmHeight, transparent);
     x += picture.bmWidth + kSpacing;
   }
   RECT text{x, rect.top + shift, x + textSize.right, rect.bottom + shift};
@@ -164,11 +164,11 @@ class RadioGroup : public GroupBox {
       DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
       if (item == 0) style |= WS_GROUP | WS_TABSTOP;
       if (!spec.enabled) style |= WS_DISABLED;
-      HWND button = CreateWindowExA(
-          0, "BUTTON", std::string(spec.items[item]).c_str(), style, control.bounds.left + box.left,
-          control.bounds.top + box.top, box.width, box.height, control.container,
-          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRadioIdBase + index * kMaxRadioItems + item)),
-          GetModuleHandleA(nullptr), nullptr);
+      HWND button =
+          CreateWindowExA(0, "BUTTON", std::string(spec.items[item]).c_str(), style, control.bounds.left + box.left,
+                          control.bounds.top + box.top, box.width, box.height, control.container,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRadioIdBase + index * kMaxRadioItems + item)),
+                          GetModuleHandleA(nullptr), nullptr);
       if (!button) throw std::runtime_error("could not create the items of " + std::string(spec.name));
       SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
       control.items.push_back(button);

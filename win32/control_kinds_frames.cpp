@@ -51,8 +51,9 @@ class Bevel : public ControlKind {
  public:
   WindowParams Params(const forms::Control& spec) const override {
     const auto& b = spec.bounds;
-    return {.style = static_cast<DWORD>(b.height <= 2 ? SS_ETCHEDHORZ : (b.width <= 2 ? SS_ETCHEDVERT : SS_ETCHEDFRAME)),
-            .hasText = false};
+    return {
+        .style = static_cast<DWORD>(b.height <= 2 ? SS_ETCHEDHORZ : (b.width <= 2 ? SS_ETCHEDVERT : SS_ETCHEDFRAME)),
+        .hasText = false};
   }
   // The static control widens an etched line by its border; the table's size wins.
   void Setup(FormWindow::Impl&, ControlWindow& control) const override {

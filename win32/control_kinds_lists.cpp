@@ -9,10 +9,10 @@
 namespace pavane::win {
 namespace {
 
-constexpr ListMessages kComboMessages{CB_GETCOUNT,    CB_GETLBTEXT, CB_GETLBTEXTLEN, CB_ADDSTRING, CB_INSERTSTRING,
-                                      CB_DELETESTRING, CB_RESETCONTENT, CB_GETCURSEL, CB_SETCURSEL, CB_ERR};
-constexpr ListMessages kListBoxMessages{LB_GETCOUNT,    LB_GETTEXT,     LB_GETTEXTLEN, LB_ADDSTRING, LB_INSERTSTRING,
-                                        LB_DELETESTRING, LB_RESETCONTENT, LB_GETCURSEL, LB_SETCURSEL, LB_ERR};
+constexpr ListMessages kComboMessages{CB_GETCOUNT,     CB_GETLBTEXT,    CB_GETLBTEXTLEN, CB_ADDSTRING, CB_INSERTSTRING,
+                                      CB_DELETESTRING, CB_RESETCONTENT, CB_GETCURSEL,    CB_SETCURSEL, CB_ERR};
+constexpr ListMessages kListBoxMessages{LB_GETCOUNT,     LB_GETTEXT,      LB_GETTEXTLEN, LB_ADDSTRING, LB_INSERTSTRING,
+                                        LB_DELETESTRING, LB_RESETCONTENT, LB_GETCURSEL,  LB_SETCURSEL, LB_ERR};
 
 void AddItems(const ControlWindow& control, const ListMessages& list) {
   for (const auto item : control.spec->items) {

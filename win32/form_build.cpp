@@ -18,7 +18,9 @@ using forms::Kind;
 
 // What the engine itself cannot take, beside what every table must get right.
 void CheckLimits(const forms::Form& form) {
-  auto fail = [&form](const std::string& what) { throw std::logic_error("form " + std::string(form.name) + ": " + what); };
+  auto fail = [&form](const std::string& what) {
+    throw std::logic_error("form " + std::string(form.name) + ": " + what);
+  };
   if (form.controls.size() >= kMaxControls) fail("too many controls");
   for (const auto& control : form.controls) {
     if (control.kind == Kind::RadioGroup && control.items.size() > static_cast<std::size_t>(kMaxRadioItems)) {

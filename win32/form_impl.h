@@ -79,8 +79,8 @@ struct FormWindow::Impl {
   MessageHook messageHook;
 
   std::map<unsigned, std::function<void()>> timers;
-  std::optional<std::size_t> defaultButton;  // the button Enter presses when no other push button has the focus
-  std::optional<std::size_t> hotPainted;     // the painted control under the pointer
+  std::optional<std::size_t> defaultButton;   // the button Enter presses when no other push button has the focus
+  std::optional<std::size_t> hotPainted;      // the painted control under the pointer
   std::optional<std::size_t> pressedPainted;  // the painted control a button went down on
   HWND savedFocus = nullptr;
   bool shownOnce = false;

@@ -44,7 +44,8 @@ HMENU FormWindow::Impl::BuildMenu(std::span<const forms::MenuItem> items, int id
       AppendMenuA(stack.back(), MF_SEPARATOR, 0, nullptr);
     } else if (hasChildren) {
       HMENU sub = CreatePopupMenu();
-      AppendMenuA(stack.back(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), std::string(item.caption).c_str());
+      AppendMenuA(stack.back(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub),
+                  std::string(item.caption).c_str());
       menusByName[std::string(item.name)] = sub;
       stack.push_back(sub);
     } else {

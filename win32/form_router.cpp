@@ -23,8 +23,8 @@ std::vector<FormWindow::Impl*>& LiveForms() {
 }
 
 bool IsPointerMessage(UINT message) {
-  return message == WM_MOUSEMOVE || message == WM_MOUSELEAVE || message == WM_LBUTTONDOWN ||
-         message == WM_LBUTTONUP || message == WM_CAPTURECHANGED;
+  return message == WM_MOUSEMOVE || message == WM_MOUSELEAVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP ||
+         message == WM_CAPTURECHANGED;
 }
 
 bool HoldsPainted(const FormWindow::Impl& form, HWND window) {

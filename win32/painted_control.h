@@ -48,8 +48,7 @@ class PaintedControl {
   virtual void SetEnabled(bool enabled);
 
  protected:
-  explicit PaintedControl(PaintedSite& site)
-      : site_(site), text_(site.Spec().caption), enabled_(site.Spec().enabled) {}
+  explicit PaintedControl(PaintedSite& site) : site_(site), text_(site.Spec().caption), enabled_(site.Spec().enabled) {}
   PaintedSite& Site() const { return site_; }
 
  private:

@@ -23,9 +23,7 @@ TEST(CommandLine, DirectoryExecutableSwitchesAndShortRom) {
   EXPECT_EQ(Compose("C:\\ZSNES", "", ""), "C:\\ZSNES\\ZSNES.EXE");
 }
 
-TEST(CommandLine, EmptyDirectoryMeansTheProgramsOwn) {
-  EXPECT_EQ(Compose("", "", ""), "D:\\PAVANE\\ZSNES.EXE");
-}
+TEST(CommandLine, EmptyDirectoryMeansTheProgramsOwn) { EXPECT_EQ(Compose("", "", ""), "D:\\PAVANE\\ZSNES.EXE"); }
 
 TEST(CommandLine, BlanksAreQuotedSoTheSystemFindsTheRightFiles) {
   EXPECT_EQ(Compose("C:\\Program Files\\ZSNES", "-c", ""), "\"C:\\Program Files\\ZSNES\\ZSNES.EXE\" -c");

@@ -47,7 +47,9 @@ TEST(FileIo, ReadingAMissingFileOrADirectoryNamesIt) {
   TempDir dir;
   FileError error;
   EXPECT_FALSE(ReadWholeFile(dir.File("nothing.cfg"), error));
-  EXPECT_EQ(error.message, "Kann Datei " + dir.File("nothing.cfg") + " nicht \xF6" "ffnen");
+  EXPECT_EQ(error.message, "Kann Datei " + dir.File("nothing.cfg") +
+                               " nicht \xF6"
+                               "ffnen");
   EXPECT_FALSE(ReadWholeFile(dir.Path().string(), error));
 }
 
@@ -116,8 +118,8 @@ TEST(TemplateIo, LoadingChoosesTheFormByExtension) {
 
   EXPECT_EQ(LoadTemplate(dir.File("GAME.CFG"), settings, lines, never, error), TemplateRead::Loaded);
   EXPECT_EQ(settings.FrameSkip, 4);
-  EXPECT_EQ(settings.AutoFrameSkip, 1);       // missing keys take their defaults
-  EXPECT_EQ(settings.ZSnesCmdLine, "-d");     // the text form carries no command line
+  EXPECT_EQ(settings.AutoFrameSkip, 1);    // missing keys take their defaults
+  EXPECT_EQ(settings.ZSnesCmdLine, "-d");  // the text form carries no command line
   EXPECT_EQ(lines, (ConfigLines{"; t", "FrameSkip = 4"}));
 
   EXPECT_EQ(LoadTemplate(dir.File("nope.cfg"), settings, lines, never, error), TemplateRead::CannotOpen);

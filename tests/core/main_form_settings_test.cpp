@@ -57,8 +57,8 @@ TEST_F(MainFormSettingsTest, DefaultsShowAndGatherBackUnchanged) {
 }
 
 TEST_F(MainFormSettingsTest, OutOfRangeValuesShowAndGatherByTheRules) {
-  ShowRecord({"Player1Device = 9", "VideoMode = 200", "SoundRate = 4", "CopyMethod = 3", "Stereo = 2",
-              "FrameSkip = 20", "Execute = 300"});
+  ShowRecord({"Player1Device = 9", "VideoMode = 200", "SoundRate = 4", "CopyMethod = 3", "Stereo = 2", "FrameSkip = 20",
+              "Execute = 300"});
   EXPECT_EQ(Window().ItemIndex("Player1DeviceCombo"), -1);
   EXPECT_EQ(Window().ItemIndex("VideoModeGrp"), 7);
   EXPECT_FALSE(Window().Checked("StereoCheck"));
@@ -71,7 +71,7 @@ TEST_F(MainFormSettingsTest, OutOfRangeValuesShowAndGatherByTheRules) {
   EXPECT_EQ(gathered.SoundRate, 3);
   EXPECT_EQ(gathered.CopyMethod, 255);
   EXPECT_EQ(gathered.Stereo, 0);
-  EXPECT_EQ(gathered.Execute, 44);  // 300 reads as 44, which the spin box can show
+  EXPECT_EQ(gathered.Execute, 44);                     // 300 reads as 44, which the spin box can show
   EXPECT_EQ(gathered.GameDirectory, "  C:\\Games  ");  // texts are taken untrimmed
 }
 

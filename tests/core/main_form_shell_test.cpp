@@ -128,8 +128,8 @@ class RunClickTest : public MainFormShellTest {
   RunClickTest() {
     StoreDirectory();
     EXPECT_TRUE(Form().FormCreate());
-    State().settings.ZSnesCmdLine = "-c";           // as last gathered
-    Window().Type("ZSNESCmdLineEdit", "-d");        // typed since
+    State().settings.ZSnesCmdLine = "-c";     // as last gathered
+    Window().Type("ZSNESCmdLineEdit", "-d");  // typed since
     State().preferences.CfgOverwritePrompt = false;
   }
   // The run dialog ends at its first tick, as with an emulator that has gone.

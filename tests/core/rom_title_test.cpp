@@ -9,8 +9,7 @@ namespace {
 using testing::TempDir;
 
 // A ROM image with the given header title and checksum pair at `offset`.
-void PutHeader(std::string& image, std::size_t offset, std::string_view title, unsigned complement,
-               unsigned checksum) {
+void PutHeader(std::string& image, std::size_t offset, std::string_view title, unsigned complement, unsigned checksum) {
   image.replace(offset, title.size(), title);
   image[offset + 28] = static_cast<char>(complement & 0xFF);
   image[offset + 29] = static_cast<char>(complement >> 8);
@@ -53,7 +52,7 @@ TEST(RomTitle, HighBankWinsOnlyWhenItAloneIsValid) {
 
 TEST(RomTitle, ChecksumPairIsAddedWithoutWrapAround) {
   std::string image(kMegabyte, '\0');
-  PutHeader(image, 0x7FC0, "LOW", 0xFFFF, 0xFFFF);   // sums to 0x1FFFE, not 0xFFFF
+  PutHeader(image, 0x7FC0, "LOW", 0xFFFF, 0xFFFF);  // sums to 0x1FFFE, not 0xFFFF
   PutHeader(image, 0xFFC0, "HIGH", 0x8000, 0x7FFF);
   EXPECT_EQ(TitleOf(image), "HIGH");
 }

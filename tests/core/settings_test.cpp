@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "settings/settings.h"
 #include "base/text_rules.h"
+#include "settings/settings.h"
 
 namespace pavane {
 namespace {
@@ -45,8 +45,13 @@ TEST(JoinList, JoinsItemsAsTheyStand) {
 }
 
 TEST(TextRules, TrimRemovesCodesUpTo32Only) {
-  EXPECT_EQ(TrimControls(" \t\r\n\x1f" "a b\x20\x01"), "a b");
-  EXPECT_EQ(TrimControls("\x7f" "a\xa0"), "\x7f" "a\xa0");
+  EXPECT_EQ(TrimControls(" \t\r\n\x1f"
+                         "a b\x20\x01"),
+            "a b");
+  EXPECT_EQ(TrimControls("\x7f"
+                         "a\xa0"),
+            "\x7f"
+            "a\xa0");
   EXPECT_EQ(TrimControls("   "), "");
 }
 
@@ -68,8 +73,8 @@ TEST(ParseInteger, ReadsDecimalSignAndDollarHex) {
 }
 
 TEST(ParseInteger, RejectsEverythingElse) {
-  for (const char* text : {"", " ", "-", "$", "3 ; fast", "3 ", "0x10", "1e3", "12a", "$G", "2147483648",
-                           "-2147483649", "$100000000", "99999999999999999999999", "\t5"})
+  for (const char* text : {"", " ", "-", "$", "3 ; fast", "3 ", "0x10", "1e3", "12a", "$G", "2147483648", "-2147483649",
+                           "$100000000", "99999999999999999999999", "\t5"})
     EXPECT_FALSE(ParseInteger(text).has_value()) << '"' << text << '"';
 }
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/temp_dir.h"
-#include "settings/file_io.h"
 #include "base/handle_win.h"
+#include "settings/file_io.h"
+#include "tests/support/temp_dir.h"
 
 namespace pavane {
 namespace {
@@ -24,7 +24,9 @@ TEST(FileIoWin, LockedTargetKeepsItsContents) {
     EXPECT_FALSE(WriteWholeFile(path, "FrameSkip = 9\r\n", error));
     EXPECT_EQ(error.message, "Kann Datei " + path + " nicht erstellen");
     EXPECT_FALSE(ReadWholeFile(path, error));
-    EXPECT_EQ(error.message, "Kann Datei " + path + " nicht \xF6" "ffnen");
+    EXPECT_EQ(error.message, "Kann Datei " + path +
+                                 " nicht \xF6"
+                                 "ffnen");
   }
   EXPECT_EQ(TempDir::Read(path), "FrameSkip = 3\r\n");
   EXPECT_EQ(dir.EntryCount(), 1u);

@@ -14,9 +14,9 @@
 
 #include "app/app_state.h"
 #include "app/program_win.h"
+#include "tests/support/scripted_prompter.h"
 #include "tests/win32/form_test_support.h"
 #include "tests/win32/modal_observer.h"
-#include "tests/support/scripted_prompter.h"
 #include "tests/win32/test_key.h"
 #include "tests/win32/window_script.h"
 #include "win32/error_display.h"
@@ -60,8 +60,7 @@ class ModalTest : public ::testing::Test {
     owner.Bind("OKClick", [](const forms::Event&) {});
     owner.Create();
     owner.Show();
-    dialog.Bind("OKClick",
-                [this](const forms::Event&) { ownerEnabledDuringClick = IsWindowEnabled(owner.Handle()); });
+    dialog.Bind("OKClick", [this](const forms::Event&) { ownerEnabledDuringClick = IsWindowEnabled(owner.Handle()); });
     dialog.Create(owner.Handle());
   }
   void PostKey(UINT key) { PostMessageA(dialog.Control("NameEdit"), WM_KEYDOWN, key, 1); }
@@ -136,8 +135,7 @@ TEST(FormEngine, CreateFailsOnABrokenTable) {
 // Closes the program's error boxes as they appear, keeping their texts.
 class ErrorBoxes {
  public:
-  explicit ErrorBoxes(std::size_t expected)
-      : expected_(expected), observer_([this] { return Step(); }) {
+  explicit ErrorBoxes(std::size_t expected) : expected_(expected), observer_([this] { return Step(); }) {
     win::SetErrorCaption(kCaption);
   }
   ~ErrorBoxes() { win::SetErrorCaption("Pavane"); }

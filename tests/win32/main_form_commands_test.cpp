@@ -8,9 +8,9 @@
 
 #include "app/program_win.h"
 #include "settings/config_lines.h"
+#include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"
 #include "tests/win32/form_test_support.h"
-#include "tests/support/scripted_prompter.h"
 #include "tests/win32/test_key.h"
 
 namespace pavane {
@@ -70,15 +70,15 @@ TEST_F(MainFormCommandsTest, DefaultsShowAsTheirControls) {
 }
 
 TEST_F(MainFormCommandsTest, OutOfRangeValuesShowAndGatherByTheRules) {
-  ShowRecord({"Player1Device = 9", "VideoMode = 200", "Sound = 1", "SoundRate = 9", "Stereo = 2",
-              "CopyMethod = 3", "FrameSkip = 20", "Execute = 200", "SaveDirectory = \tx "});
+  ShowRecord({"Player1Device = 9", "VideoMode = 200", "Sound = 1", "SoundRate = 9", "Stereo = 2", "CopyMethod = 3",
+              "FrameSkip = 20", "Execute = 200", "SaveDirectory = \tx "});
   EXPECT_EQ(Window().ItemIndex("Player1DeviceCombo"), -1);
   EXPECT_EQ(Window().ItemIndex("VideoModeGrp"), 7);
   EXPECT_EQ(Window().ItemIndex("SoundRateGrp"), 3);
   EXPECT_EQ(Window().ItemIndex("CopyMethodCombo"), -1);
   EXPECT_FALSE(Window().Checked("StereoCheck"));
   EXPECT_TRUE(Window().Checked("SoundCheck"));
-  EXPECT_EQ(Window().Text("FrameSkipEdit"), "9");      // spin boxes show what they can reach
+  EXPECT_EQ(Window().Text("FrameSkipEdit"), "9");  // spin boxes show what they can reach
   EXPECT_EQ(Window().Text("Percent2ExecEdit"), "150");
 
   Window().SetText("GameDirEdit", "  C:\\Games  ");
@@ -111,7 +111,9 @@ TEST_F(MainFormCommandsTest, ReadReplacesWhatIsShownAndALockedFileChangesNothing
   win::UniqueFile lock(CreateFileA(ConfigPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   prompter.Answer(Answer::Ok);
   Click("ReadConfigButton");
-  EXPECT_EQ(prompter.MessageTexts().back(), "Kann Datei " + ConfigPath() + " nicht \xF6" "ffnen");
+  EXPECT_EQ(prompter.MessageTexts().back(), "Kann Datei " + ConfigPath() +
+                                                " nicht \xF6"
+                                                "ffnen");
   EXPECT_EQ(prompter.Requests().back().message.icon, forms::Icon::Error);
   EXPECT_EQ(state.configLines, (ConfigLines{"; kept", "FrameSkip = 4"}));
   EXPECT_EQ(Window().Text("FrameSkipEdit"), "7");

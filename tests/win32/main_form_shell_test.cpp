@@ -8,9 +8,9 @@
 #include <optional>
 
 #include "app/program_win.h"
+#include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"
 #include "tests/win32/form_test_support.h"
-#include "tests/support/scripted_prompter.h"
 #include "tests/win32/test_key.h"
 #include "tests/win32/window_script.h"
 #include "win32/registry.h"

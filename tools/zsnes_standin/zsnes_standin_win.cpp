@@ -83,8 +83,7 @@ bool WriteRecord(const std::string& path, const std::string& text) {
 }  // namespace
 
 int main() {
-  const Received received{GetCommandLineA(), WorkingDirectory(), GetPriorityClass(GetCurrentProcess()),
-                          ConsoleTitle()};
+  const Received received{GetCommandLineA(), WorkingDirectory(), GetPriorityClass(GetCurrentProcess()), ConsoleTitle()};
   const std::string record = RecordText(received);
   std::cout << "This is a stand-in used for testing Pavane; it is not the emulator.\n"
             << "It received:\n"

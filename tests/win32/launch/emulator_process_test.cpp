@@ -62,8 +62,8 @@ class StartEmulatorTest : public ::testing::Test {
 TEST_F(StartEmulatorTest, EmulatorReceivesTheLineAsGiven) {
   const std::string games = standIn_.Temp().File("games");
   std::filesystem::create_directory(games);
-  for (const std::string& arguments : {std::string(), std::string(" -c -g 2 C:\\ROMS\\SUPERG~1.SMC"),
-                                       std::string(" \"C:\\My ROMs\\Game.smc\"")}) {
+  for (const std::string& arguments :
+       {std::string(), std::string(" -c -g 2 C:\\ROMS\\SUPERG~1.SMC"), std::string(" \"C:\\My ROMs\\Game.smc\"")}) {
     const std::string line = standIn_.Directory() + "ZSNES.EXE" + arguments;
     const auto record = RunToEnd(line, games);
     EXPECT_EQ(record.at("CommandLine"), line);

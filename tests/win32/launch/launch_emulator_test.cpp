@@ -8,8 +8,8 @@
 #include "launch/run_command.h"
 #include "launch/short_path_win.h"
 #include "settings/file_io.h"
-#include "tests/win32/launch/launch_test_support.h"
 #include "tests/support/scripted_prompter.h"
+#include "tests/win32/launch/launch_test_support.h"
 #include "win32/form_window.h"
 
 namespace pavane::win {

@@ -8,10 +8,10 @@
 #include <chrono>
 #include <thread>
 
-#include "settings/file_io.h"
-#include "base/text_rules.h"
-#include "tests/win32/launch/launch_test_support.h"
 #include "base/handle_win.h"
+#include "base/text_rules.h"
+#include "settings/file_io.h"
+#include "tests/win32/launch/launch_test_support.h"
 #include "win32/registry.h"
 
 namespace pavane {
@@ -75,8 +75,8 @@ TEST_F(PavaneExeTest, RunsTheEmulatorFromItsMenuAndStoresItsStateOnClose) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                             &started));
+  ASSERT_TRUE(
+      CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
   const win::UniqueKernelHandle process(started.hProcess);
   const win::UniqueKernelHandle thread(started.hThread);
 

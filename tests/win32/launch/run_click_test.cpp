@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "app/program_win.h"
-#include "tests/win32/launch/launch_test_support.h"
 #include "tests/support/scripted_prompter.h"
+#include "tests/win32/launch/launch_test_support.h"
 #include "tests/win32/test_key.h"
 
 namespace pavane {
@@ -23,7 +23,7 @@ class RunClickTest : public ::testing::Test {
     form.Window().SetText("ZSnesDirEdit", emulator.Directory());
     state.settings.GameDirectory = emulator.Temp().Path().string();
     form.Window().SetText("GameDirEdit", state.settings.GameDirectory);
-    state.settings.ZSnesCmdLine = "-c";  // as last gathered
+    state.settings.ZSnesCmdLine = "-c";               // as last gathered
     form.Window().SetText("ZSNESCmdLineEdit", "-d");  // typed since
     state.preferences.CfgOverwritePrompt = false;
   }

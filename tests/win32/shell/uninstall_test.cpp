@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "../test_key.h"
 #include "app/uninstall_win.h"
 #include "tests/support/scripted_prompter.h"
-#include "../test_key.h"
 #include "win32/registry.h"
 
 namespace pavane {

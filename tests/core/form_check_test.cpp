@@ -1,0 +1,112 @@
+// The checks every form goes through before anything is made of it, and the
+// order its controls are made in.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <stdexcept>
+#include <string>
+
+#include "app/about_layout.h"
+#include "app/main_form_layout.h"
+#include "app/preferences_layout.h"
+#include "forms/form_tree.h"
+#include "launch/run_dialog_layout.h"
+#include "locate/zsnes_dir_dialog_layout.h"
+#include "tests/support/memory_form.h"
+
+namespace pavane {
+namespace {
+
+using forms::Control;
+using forms::Kind;
+
+// Fails the test unless checking `form` with `handlers` names `expected`.
+void ExpectRejected(const forms::Form& form, const forms::HandlerTable& handlers, const std::string& expected) {
+  try {
+    forms::CheckForm(form, handlers);
+    ADD_FAILURE() << "accepted; expected a complaint about " << expected;
+  } catch (const std::logic_error& error) {
+    EXPECT_NE(std::string(error.what()).find(expected), std::string::npos) << error.what();
+  }
+}
+
+forms::Form FormOf(std::span<const Control> controls) {
+  return {.className = "TBroken", .name = "Broken", .clientWidth = 50, .clientHeight = 50,
+          .frame = forms::Frame::Dialog, .controls = controls};
+}
+
+TEST(FormCheck, EveryHandlerNameAFormUsesMustBeBound) {
+  static constexpr auto kControls = std::to_array<Control>({
+      {.kind = Kind::Edit, .name = "Field", .bounds = {0, 0, 10, 10}, .onKeyDown = "FieldKeyDown"},
+  });
+  const forms::Form form = FormOf(kControls);
+  ExpectRejected(form, {}, "FieldKeyDown");
+  forms::HandlerTable handlers;
+  handlers.Bind("FieldKeyDown", [](const forms::Event&) {});
+  EXPECT_NO_THROW(forms::CheckForm(form, handlers));
+  EXPECT_THROW(testing::MemoryForm(form, {}, nullptr), std::logic_error);
+}
+
+TEST(FormCheck, BrokenTablesAreNamedBeforeAnythingIsMade) {
+  static constexpr auto kTwice = std::to_array<Control>({
+      {.kind = Kind::Edit, .name = "Twice", .bounds = {0, 0, 10, 10}},
+      {.kind = Kind::Label, .name = "Twice", .bounds = {0, 0, 10, 10}},
+  });
+  ExpectRejected(FormOf(kTwice), {}, "\"Twice\"");
+  static constexpr auto kBuddy = std::to_array<Control>({
+      {.kind = Kind::UpDown, .name = "Spin", .bounds = {10, 0, 10, 10}, .buddy = "Nobody"},
+  });
+  ExpectRejected(FormOf(kBuddy), {}, "buddy");
+  static constexpr auto kPainted = std::to_array<Control>({
+      {.kind = Kind::Painted, .name = "Spot", .bounds = {0, 0, 10, 10}},
+  });
+  ExpectRejected(FormOf(kPainted), {}, "widget");
+  static constexpr auto kParent = std::to_array<Control>({
+      {.kind = Kind::Edit, .name = "Field", .parent = "Box", .bounds = {0, 0, 10, 10}},
+  });
+  ExpectRejected(FormOf(kParent), {}, "unknown parent");
+}
+
+// Every form of the program, with every handler its commands bind, passes;
+// the tables use the same names the commands look their controls up by.
+TEST(FormCheck, TheProgramsFormsAreWhole) {
+  for (const forms::Form* form : {&MainFormLayout(), &AboutBoxForm(), &PreferencesDialogForm(), &RunDialogLayout(),
+                                  &ZSnesDirDialogForm()}) {
+    SCOPED_TRACE(std::string(form->name));
+    forms::HandlerTable everything;
+    for (const auto& control : form->controls) {
+      for (const auto name : forms::HandlerNamesOf(control)) everything.Bind(name, [](const forms::Event&) {});
+    }
+    for (const auto menu : {form->menu, form->popupMenu}) {
+      for (const auto& item : menu) everything.Bind(item.handler, [](const forms::Event&) {});
+    }
+    everything.Bind(form->onDestroy, [](const forms::Event&) {});
+    EXPECT_NO_THROW(forms::CheckForm(*form, everything));
+  }
+  for (int number = 1; number <= 12; ++number) {
+    EXPECT_TRUE(forms::FindControl(MainFormLayout(), main_form::SwitchCheck(number))) << number;
+  }
+}
+
+TEST(FormCheck, AMisspeltNameInACommandFailsAtItsFirstUse) {
+  testing::MemoryForm form(RunDialogLayout(), {}, nullptr);
+  EXPECT_THROW(form.SetText("StatusLabl", "x"), std::logic_error);
+  EXPECT_THROW(form.Checked("StatusLabel"), std::logic_error);  // a label has no check state
+  EXPECT_NO_THROW(form.SetText(run_dialog::StatusLabel, "x"));
+}
+
+TEST(FormOrder, LabelsComeRightBeforeWhatTheyFocusAndLooseControlsFirst) {
+  static constexpr auto kControls = std::to_array<Control>({
+      {.kind = Kind::Edit, .name = "Second", .bounds = {0, 0, 10, 10}, .tabOrder = 1},
+      {.kind = Kind::Label, .name = "SecondLabel", .bounds = {0, 0, 10, 10}, .focuses = "Second"},
+      {.kind = Kind::Edit, .name = "First", .bounds = {0, 0, 10, 10}, .tabOrder = 0},
+      {.kind = Kind::Bevel, .name = "Line", .bounds = {0, 0, 10, 2}},
+  });
+  const forms::Form form = FormOf(kControls);
+  std::vector<std::string_view> order;
+  for (const auto index : forms::OrderedChildren(form, {})) order.push_back(form.controls[index].name);
+  EXPECT_EQ(order, (std::vector<std::string_view>{"Line", "First", "SecondLabel", "Second"}));
+}
+
+}  // namespace
+}  // namespace pavane
