@@ -31,8 +31,12 @@ void ExpectRejected(const forms::Form& form, const forms::HandlerTable& handlers
 }
 
 forms::Form FormOf(std::span<const Control> controls) {
-  return {.className = "TBroken", .name = "Broken", .clientWidth = 50, .clientHeight = 50,
-          .frame = forms::Frame::Dialog, .controls = controls};
+  return {.className = "TBroken",
+          .name = "Broken",
+          .clientWidth = 50,
+          .clientHeight = 50,
+          .frame = forms::Frame::Dialog,
+          .controls = controls};
 }
 
 TEST(FormCheck, EveryHandlerNameAFormUsesMustBeBound) {
@@ -70,8 +74,8 @@ TEST(FormCheck, BrokenTablesAreNamedBeforeAnythingIsMade) {
 // Every form of the program, with every handler its commands bind, passes;
 // the tables use the same names the commands look their controls up by.
 TEST(FormCheck, TheProgramsFormsAreWhole) {
-  for (const forms::Form* form : {&MainFormLayout(), &AboutBoxForm(), &PreferencesDialogForm(), &RunDialogLayout(),
-                                  &ZSnesDirDialogForm()}) {
+  for (const forms::Form* form :
+       {&MainFormLayout(), &AboutBoxForm(), &PreferencesDialogForm(), &RunDialogLayout(), &ZSnesDirDialogForm()}) {
     SCOPED_TRACE(std::string(form->name));
     forms::HandlerTable everything;
     for (const auto& control : form->controls) {

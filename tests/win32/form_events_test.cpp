@@ -101,8 +101,8 @@ class FormEventsTest : public ::testing::Test {
     for (const auto name : {"KeyEnter", "KeyDown", "KeyPress", "OtherEnter", "ListClick", "OKClick", "SpotClick",
                             "SpotEnter", "SpotLeave", "SpotDown", "SpotUp", "FixedClick", "ItemClick"}) {
       form.Bind(name, [this, name](const forms::Event& event) {
-        std::string call = std::string(name) + "(" + std::string(event.sender.name) + ":" +
-                           std::to_string(event.sender.tag) + ")";
+        std::string call =
+            std::string(name) + "(" + std::string(event.sender.name) + ":" + std::to_string(event.sender.tag) + ")";
         if (event.key) call += "#" + std::to_string(event.key);
         if (event.character) call += "'" + std::string(1, event.character);
         calls.push_back(call);
@@ -147,9 +147,8 @@ TEST_F(FormEventsTest, KeyDownHearsEnterAndEscBeforeTheFormAndTabStillMoves) {
   testing::PressKey(VK_ESCAPE);
   testing::PressKey(VK_F11);
   // The keys go on to the field, which hears Enter and Esc as characters too.
-  EXPECT_EQ(calls, (std::vector<std::string>{"KeyDown(KeyEdit:4)#13", "KeyPress(KeyEdit:4)'\r",
-                                             "KeyDown(KeyEdit:4)#27", "KeyPress(KeyEdit:4)'\x1B",
-                                             "KeyDown(KeyEdit:4)#122"}));
+  EXPECT_EQ(calls, (std::vector<std::string>{"KeyDown(KeyEdit:4)#13", "KeyPress(KeyEdit:4)'\r", "KeyDown(KeyEdit:4)#27",
+                                             "KeyPress(KeyEdit:4)'\x1B", "KeyDown(KeyEdit:4)#122"}));
   EXPECT_TRUE(IsWindow(form.Handle())) << "neither key reached the default button or closed the form";
   calls.clear();
   testing::PressKey('A');
@@ -230,9 +229,9 @@ TEST_F(FormEventsTest, PaintedControlsArePaintedAndFollowThePointer) {
   Mouse(WM_LBUTTONDOWN, 135, 112);
   Mouse(WM_MOUSEMOVE, 60, 20);
   Mouse(WM_LBUTTONUP, 60, 20);  // released outside: no click
-  EXPECT_EQ(calls, (std::vector<std::string>{"SpotEnter(Spot:9)", "SpotDown(Spot:9)", "SpotClick(Spot:9)",
-                                             "SpotUp(Spot:9)", "SpotDown(Spot:9)", "SpotLeave(Spot:9)",
-                                             "SpotUp(Spot:9)"}));
+  EXPECT_EQ(calls,
+            (std::vector<std::string>{"SpotEnter(Spot:9)", "SpotDown(Spot:9)", "SpotClick(Spot:9)", "SpotUp(Spot:9)",
+                                      "SpotDown(Spot:9)", "SpotLeave(Spot:9)", "SpotUp(Spot:9)"}));
   calls.clear();
   EXPECT_EQ(form.Text("Spot"), "&Spot");
   testing::SetModifiers(0);
