@@ -16,6 +16,9 @@ using forms::MenuItem;
 
 constexpr std::array<std::string_view, 4> kSoundRates{"&8000 Hz", "&11025 Hz", "&22050 Hz", "&44100 Hz"};
 
+// The toolbar's flat buttons.
+constexpr std::string_view kToolbarButton = "TExplorerButton";
+
 // The pages fill the page control's client area below the tabs.
 constexpr Bounds kPageBounds{4, 24, 377, 269};
 
@@ -41,27 +44,30 @@ constexpr auto kControls = std::to_array<Control>({
      .isCancel = true},
 
     // Toolbar buttons: drawn flat, never tab stops.
-    {.kind = Kind::ToolButton,
-     .name = "OpenButton",
+    {.kind = Kind::Painted,
+     .name = main_form::OpenButton,
      .parent = "ToolBar",
      .caption = "&Open ROM...",
      .bounds = {8, 5, 68, 40},
      .onClick = "OpenClick",
-     .resource = IDB_OPEN},
-    {.kind = Kind::ToolButton,
-     .name = "RunButton",
+     .resource = IDB_OPEN,
+     .widget = kToolbarButton},
+    {.kind = Kind::Painted,
+     .name = main_form::RunButton,
      .parent = "ToolBar",
      .caption = "&Run...",
      .bounds = {80, 5, 68, 40},
      .onClick = "RunClick",
-     .resource = IDB_RUN},
-    {.kind = Kind::ToolButton,
-     .name = "FavoritesButton",
+     .resource = IDB_RUN,
+     .widget = kToolbarButton},
+    {.kind = Kind::Painted,
+     .name = main_form::FavoritesButton,
      .parent = "ToolBar",
      .caption = "&Favorites...",
      .bounds = {152, 5, 68, 40},
      .resource = IDB_FAVORITES,
-     .dropDownMenu = main_form::FavoritesPopupMenu},
+     .dropDownMenu = main_form::FavoritesPopupMenu,
+     .widget = kToolbarButton},
 
     // The five pages, in the order of their tabs.
     {.kind = Kind::Page,

@@ -30,6 +30,9 @@ inline constexpr std::string_view NewGfxCheck = "NewGfxCheck";
 inline constexpr std::string_view CopyMethodCombo = "CopyMethodCombo";
 inline constexpr std::string_view ZSNESCmdLineEdit = "ZSNESCmdLineEdit";
 inline constexpr std::string_view GammaSpin = "GammaSpin";
+inline constexpr std::string_view OpenButton = "OpenButton";
+inline constexpr std::string_view RunButton = "RunButton";
+inline constexpr std::string_view FavoritesButton = "FavoritesButton";
 inline constexpr std::string_view FavoritesMenu = "FavoritesMenu";
 inline constexpr std::string_view FavoritesPopupMenu = "FavoritesPopupMenu";
 // "SwitchCheck1" ... "SwitchCheck12".

@@ -25,8 +25,7 @@ enum class Kind {
   Bevel,        // etched line
   PageControl,  // tabs; its pages are the Page controls whose parent it is
   Page,
-  ToolButton,  // toolbar button with a picture above its caption
-  Painted,     // windowless control that the widget named in `widget` paints on its parent
+  Painted,  // windowless control that the widget named in `widget` paints on its parent
 };
 
 // The results of a modal form: the button, Esc or close box that ended it.

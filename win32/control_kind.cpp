@@ -41,8 +41,6 @@ const ControlKind& KindOf(forms::Kind kind) {
       return ReadOnlyEditKind();
     case Kind::Button:
       return ButtonKind();
-    case Kind::ToolButton:
-      return ToolButtonKind();
     case Kind::CheckBox:
       return CheckBoxKind();
     case Kind::GroupBox:

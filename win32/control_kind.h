@@ -101,7 +101,6 @@ const ControlKind& LabelKind();
 const ControlKind& EditKind();
 const ControlKind& ReadOnlyEditKind();
 const ControlKind& ButtonKind();
-const ControlKind& ToolButtonKind();
 const ControlKind& CheckBoxKind();
 const ControlKind& GroupBoxKind();
 const ControlKind& RadioGroupKind();

@@ -97,19 +97,6 @@ class PushButton : public ControlKind {
   bool IsPushButton() const override { return true; }
 };
 
-// A toolbar button: caption over several lines, pressed but never focused by Tab.
-class ToolButton : public ControlKind {
- public:
-  WindowParams Params(const forms::Control&) const override {
-    return {.windowClass = "BUTTON", .style = BS_PUSHBUTTON | BS_MULTILINE};
-  }
-  void Notify(FormWindow::Impl& form, std::size_t index, int code, int) const override {
-    if (code == BN_CLICKED) form.Click(index);
-  }
-  MnemonicRole Mnemonic(const forms::Control&) const override { return MnemonicRole::Press; }
-  bool IsPushButton() const override { return true; }
-};
-
 class CheckBox : public ControlKind {
  public:
   WindowParams Params(const forms::Control& spec) const override {
@@ -213,10 +200,6 @@ class RadioGroup : public GroupBox {
 
 const ControlKind& ButtonKind() {
   static const PushButton kind;
-  return kind;
-}
-const ControlKind& ToolButtonKind() {
-  static const ToolButton kind;
   return kind;
 }
 const ControlKind& CheckBoxKind() {

@@ -161,6 +161,7 @@ HWND FormWindow::Handle() const { return impl_->hwnd; }
 const forms::Form& FormWindow::Layout() const { return impl_->form; }
 HWND FormWindow::Control(std::string_view name) const { return impl_->At(name).hwnd; }
 const forms::Control& FormWindow::Spec(std::string_view name) const { return *impl_->At(name).spec; }
+PaintedControl* FormWindow::Painted(std::string_view name) const { return impl_->At(name).painted.get(); }
 
 void FormWindow::EndModal(int modalResult) { impl_->EndWith(modalResult); }
 

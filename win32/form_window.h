@@ -13,6 +13,8 @@
 
 namespace pavane::win {
 
+class PaintedControl;
+
 // A real window built from a declared form: its controls, pages, menus and
 // accelerators. Handlers are raised by the names the table gives; controls
 // are found by name.
@@ -35,6 +37,8 @@ class FormWindow : public forms::FormView {
   // The control's window (a radio group's group box; null for painted controls).
   HWND Control(std::string_view name) const;
   const forms::Control& Spec(std::string_view name) const;
+  // The widget behind a painted control (null for other kinds).
+  PaintedControl* Painted(std::string_view name) const;
 
   // A form that paints its own frame sees every message first; a result
   // ends the message's handling there.

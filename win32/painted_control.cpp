@@ -31,6 +31,15 @@ class Site : public PaintedSite {
   }
   void RaiseClick() override { form_.Click(index_); }
   HFONT FormFont() const override { return static_cast<HFONT>(form_.font.Get()); }
+  std::vector<PaintedControl*> Siblings() const override {
+    std::vector<PaintedControl*> siblings;
+    for (const auto& control : form_.controls) {
+      if (control.painted && &control != &form_.controls[index_] && control.container == Container()) {
+        siblings.push_back(control.painted.get());
+      }
+    }
+    return siblings;
+  }
 
  private:
   FormWindow::Impl& form_;
@@ -61,6 +70,11 @@ bool PaintedControl::HitTest(POINT point) const {
 }
 
 void PaintedControl::Press() { site_.RaiseClick(); }
+
+void PaintedControl::Repaint() const {
+  site_.Invalidate();
+  UpdateWindow(site_.Container());
+}
 
 void PaintedControl::SetText(std::string_view text) {
   text_ = text;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/form_spec.h"
 
@@ -13,6 +14,8 @@ namespace pavane::win {
 
 // What the engine offers a windowless control: where it lies, and the ways to
 // be repainted and to raise its events.
+class PaintedControl;
+
 class PaintedSite {
  public:
   virtual ~PaintedSite() = default;
@@ -25,6 +28,8 @@ class PaintedSite {
   virtual void RaiseClick() = 0;
   // The form's font ("MS Sans Serif", 8 points).
   virtual HFONT FormFont() const = 0;
+  // The other painted controls on the same container.
+  virtual std::vector<PaintedControl*> Siblings() const = 0;
 };
 
 // A control without a window of its own (a flat toolbar button): the engine
@@ -50,6 +55,8 @@ class PaintedControl {
  protected:
   explicit PaintedControl(PaintedSite& site) : site_(site), text_(site.Spec().caption), enabled_(site.Spec().enabled) {}
   PaintedSite& Site() const { return site_; }
+  // Paints the control again at once.
+  void Repaint() const;
 
  private:
   PaintedSite& site_;

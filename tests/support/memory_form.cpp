@@ -17,7 +17,7 @@ constexpr int kVirtualReturn = 0x0D;
 constexpr int kVirtualEscape = 0x1B;
 
 bool IsList(Kind kind) { return kind == Kind::ListBox || kind == Kind::DropDownList || kind == Kind::OwnerDrawList; }
-bool IsPushButton(Kind kind) { return kind == Kind::Button || kind == Kind::ToolButton || kind == Kind::Painted; }
+bool IsPushButton(Kind kind) { return kind == Kind::Button || kind == Kind::Painted; }
 
 [[noreturn]] void NoSuch(const forms::Control& control, const char* what) {
   throw std::logic_error("control \"" + std::string(control.name) + "\" has no " + what);

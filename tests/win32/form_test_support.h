@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/program_win.h"
 #include "forms/form_spec.h"
 #include "forms/form_tree.h"
 #include "win32/form_window.h"
@@ -87,6 +88,35 @@ inline void PressKey(UINT key, int modifiers = 0, bool pump = true) {
   SetModifiers(0);
 }
 
+// The pointer moved to (x, y) of `container`, really (the system tracks
+// where it leaves), and the message for it sent there.
+inline void PointerAt(HWND container, UINT message, int x, int y) {
+  POINT screen{x, y};
+  ClientToScreen(container, &screen);
+  SetCursorPos(screen.x, screen.y);
+  SendMessageA(container, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
+  win::PumpMessages();
+}
+
+// The window a painted control of a form is drawn on, and its middle there.
+inline HWND ContainerOf(const win::FormWindow& window, std::string_view name) {
+  const auto& spec = window.Spec(name);
+  return spec.parent.empty() ? window.Handle() : window.Control(spec.parent);
+}
+inline POINT MiddleOf(const win::FormWindow& window, std::string_view name) {
+  const auto& bounds = window.Spec(name).bounds;
+  return {bounds.left + bounds.width / 2, bounds.top + bounds.height / 2};
+}
+
+// A click with the mouse on a painted control.
+inline void ClickPainted(const win::FormWindow& window, std::string_view name) {
+  const HWND container = ContainerOf(window, name);
+  const POINT middle = MiddleOf(window, name);
+  PointerAt(container, WM_MOUSEMOVE, middle.x, middle.y);
+  PointerAt(container, WM_LBUTTONDOWN, middle.x, middle.y);
+  PointerAt(container, WM_LBUTTONUP, middle.x, middle.y);
+}
+
 // A click on an up-down's upper or lower arrow.
 inline void ClickUpDown(const win::FormWindow& window, std::string_view name, bool up) {
   const HWND updown = window.Control(name);
@@ -104,6 +134,7 @@ inline void ClickUpDown(const win::FormWindow& window, std::string_view name, bo
 class RecordingForm {
  public:
   explicit RecordingForm(const forms::Form& layout) : layout(layout), window(layout) {
+    RegisterWidgets();
     for (const auto& control : layout.controls) {
       for (const auto name : forms::HandlerNamesOf(control)) Record(name);
     }

@@ -526,47 +526,6 @@ FAVORITES_MAP = [
 ]
 
 
-def grey_version(pic):
-    """The picture in four greys, keeping its background colour.
-
-    Brightness bands as the toolbar uses for its own grey glyphs (medium
-    shading), so a hand-made grey picture matches a generated one.
-    """
-    background = pic.get(0, 0)
-    out = pic.copy()
-    for y in range(pic.height):
-        for x in range(pic.width):
-            colour = pic.get(x, y)
-            if colour == background:
-                continue
-            s = sum(colour)
-            grey = WHITE if s > 553 else SILVER if s > 231 else GREY if s > 57 else BLACK
-            if grey == background:
-                grey = SILVER
-            out.put(x, y, grey)
-    return out
-
-
-def disabled_version(pic):
-    """The dark parts of the picture (black and the dark primaries) etched
-    into the surface.
-
-    The dark pixels are stamped in grey, with a white copy one pixel right
-    and down showing where it does not touch them. On a white background the
-    white copy would vanish, so there it is left out.
-    """
-    background = pic.get(0, 0)
-    dark = {(x, y) for y in range(pic.height) for x in range(pic.width)
-            if pic.get(x, y) != background and sum(pic.get(x, y)) <= 128}
-    out = Picture(pic.width, pic.height, background)
-    if background != WHITE:
-        for x, y in dark:
-            out.put(x + 1, y + 1, WHITE)
-    for x, y in dark:
-        out.put(x, y, GREY)
-    return out
-
-
 # ---------------------------------------------------------------------------
 # About box button glyph (16 x 22, 16 colours): a round yellow chick in a red
 # bobble hat, one wing raised to wave. The background is the button face
@@ -963,14 +922,8 @@ def pictures():
         ('sound_page.ico', 'ico', [(sound_page_icon(), 4)]),
         ('location.ico', 'ico', [(location_icon(), 4)]),
         ('open.bmp', 'bmp', [(open_colour, 4)]),
-        ('open_grey.bmp', 'bmp', [(grey_version(open_colour), 4)]),
-        ('open_disabled.bmp', 'bmp', [(disabled_version(open_colour), 4)]),
         ('run.bmp', 'bmp', [(run_colour, 4)]),
-        ('run_grey.bmp', 'bmp', [(grey_version(run_colour), 4)]),
-        ('run_disabled.bmp', 'bmp', [(disabled_version(run_colour), 4)]),
         ('favorites.bmp', 'bmp', [(favorites_colour, 4)]),
-        ('favorites_grey.bmp', 'bmp', [(grey_version(favorites_colour), 4)]),
-        ('favorites_disabled.bmp', 'bmp', [(disabled_version(favorites_colour), 4)]),
         ('about_banner.bmp', 'bmp', [(banner(), 8)]),
         ('about_glyph.bmp', 'bmp', [(from_map(GLYPH_MAP), 4)]),
     ]
@@ -985,14 +938,8 @@ EXPECTED = {
     'sound_page.ico': [(32, 32, 4)],
     'location.ico': [(32, 32, 4)],
     'open.bmp': [(20, 20, 4)],
-    'open_grey.bmp': [(20, 20, 4)],
-    'open_disabled.bmp': [(20, 20, 4)],
     'run.bmp': [(20, 20, 4)],
-    'run_grey.bmp': [(20, 20, 4)],
-    'run_disabled.bmp': [(20, 20, 4)],
     'favorites.bmp': [(20, 20, 4)],
-    'favorites_grey.bmp': [(20, 20, 4)],
-    'favorites_disabled.bmp': [(20, 20, 4)],
     'about_banner.bmp': [(350, 92, 8)],
     'about_glyph.bmp': [(16, 22, 4)],
 }

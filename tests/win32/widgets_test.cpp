@@ -1,0 +1,162 @@
+// The gradient caption and the flat toolbar buttons of the real main window,
+// read back from its pixels: the caption's gradient, text and states, the
+// stored caption, the grey and coloured glyphs, and presses that fire no click.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "app/main_form_layout.h"
+#include "app/program_win.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/win32/form_test_support.h"
+#include "tests/win32/test_key.h"
+#include "widgets/explorer_button_win.h"
+#include "widgets/gradient_form_win.h"
+
+namespace pavane {
+namespace {
+
+// Close enough: the last band is stretched over by the one before it.
+bool Near(COLORREF a, COLORREF b) {
+  return std::abs(GetRValue(a) - GetRValue(b)) <= 8 && std::abs(GetGValue(a) - GetGValue(b)) <= 8 &&
+         std::abs(GetBValue(a) - GetBValue(b)) <= 8;
+}
+
+class GradientCaptionTest : public ::testing::Test {
+ protected:
+  GradientCaptionTest() {
+    Window().Show();
+    SetForegroundWindow(Window().Handle());
+    SetActiveWindow(Window().Handle());
+    win::PumpMessages();
+  }
+
+  win::FormWindow& Window() { return program.Window(); }
+  // The caption bar in window coordinates.
+  RECT Caption() {
+    RECT window;
+    GetWindowRect(Window().Handle(), &window);
+    const int frameX = GetSystemMetrics(SM_CXDLGFRAME);
+    const int frameY = GetSystemMetrics(SM_CYDLGFRAME);
+    return {frameX, frameY, window.right - window.left - frameX, frameY + GetSystemMetrics(SM_CYCAPTION) - 1};
+  }
+  COLORREF PixelAt(int x, int y) {
+    const HDC dc = GetWindowDC(Window().Handle());
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(Window().Handle(), dc);
+    return colour;
+  }
+  // Repaints the frame and reads the caption's two ends and whether white text shows.
+  struct Ends {
+    COLORREF left, right;
+    bool whiteText;
+  };
+  Ends Read() {
+    RedrawWindow(Window().Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    win::PumpMessages();
+    const RECT c = Caption();
+    const int middle = (c.top + c.bottom) / 2;
+    bool white = false;
+    for (int x = c.left + 22; x < c.left + 80; ++x) {
+      for (int y = c.top + 2; y < c.bottom - 2; ++y) white |= PixelAt(x, y) == RGB(255, 255, 255);
+    }
+    return {PixelAt(c.left, middle), PixelAt(c.right - 1, c.top), white};
+  }
+
+  AppState state;
+  testing::ScriptedPrompter prompter;
+  const testing::TestKey key;
+  Win32Program program{state, prompter, key.path()};
+};
+
+TEST_F(GradientCaptionTest, RunsFromBlackToTheCaptionColourOfItsStateWithWhiteText) {
+  const Ends active = Read();
+  EXPECT_EQ(active.left, RGB(0, 0, 0));
+  EXPECT_TRUE(Near(active.right, GetSysColor(COLOR_ACTIVECAPTION))) << std::hex << active.right;
+  EXPECT_TRUE(active.whiteText);
+
+  // Another window takes the activation.
+  testing::RecordingForm other(MainFormLayout());
+  SetActiveWindow(other.window.Handle());
+  win::PumpMessages();
+  const Ends inactive = Read();
+  EXPECT_EQ(inactive.left, RGB(0, 0, 0));
+  EXPECT_TRUE(Near(inactive.right, GetSysColor(COLOR_INACTIVECAPTION))) << std::hex << inactive.right;
+  EXPECT_TRUE(inactive.whiteText);
+}
+
+TEST_F(GradientCaptionTest, NeverMeansASolidFillOfTheState) {
+  widgets::TGradientForm& caption = program.Caption();
+  caption.SetPaintGradient(widgets::TGradientForm::PaintWhen::Never);
+  const Ends solid = Read();
+  EXPECT_EQ(solid.left, GetSysColor(COLOR_ACTIVECAPTION));
+  caption.SetGradientStartColor(0x0000FF);  // red
+  caption.SetPaintGradient(widgets::TGradientForm::PaintWhen::Always);
+  EXPECT_EQ(Read().left, RGB(255, 0, 0));
+}
+
+TEST_F(GradientCaptionTest, WindowTextQueriesAreAnsweredFromTheStoredCaption) {
+  Window().SetCaption("C:\\ROMS\\GAME.SMC - Pavane");
+  EXPECT_EQ(Window().Caption(), "C:\\ROMS\\GAME.SMC - Pavane");
+  EXPECT_EQ(program.Caption().Caption(), "C:\\ROMS\\GAME.SMC - Pavane");
+  char small[5] = "xxxx";
+  EXPECT_EQ(SendMessageA(Window().Handle(), WM_GETTEXT, sizeof small, reinterpret_cast<LPARAM>(small)), 4);
+  EXPECT_STREQ(small, "C:\\R");
+  EXPECT_EQ(SendMessageA(Window().Handle(), WM_GETTEXT, 0, reinterpret_cast<LPARAM>(small)), 0);
+  EXPECT_EQ(SendMessageA(Window().Handle(), WM_GETTEXTLENGTH, 0, 0), 25);
+}
+
+// Whether any pixel of the button's place on the toolbar has this colour.
+bool ButtonShows(win::FormWindow& window, std::string_view name, COLORREF colour) {
+  const HWND toolbar = window.Control("ToolBar");
+  UpdateWindow(toolbar);
+
+  const auto& b = window.Spec(name).bounds;
+  const HDC dc = GetDC(toolbar);
+  bool found = false;
+  for (int y = b.top; y < b.top + b.height && !found; ++y) {
+    for (int x = b.left; x < b.left + b.width && !found; ++x) found = GetPixel(dc, x, y) == colour;
+  }
+  ReleaseDC(toolbar, dc);
+  return found;
+}
+
+TEST_F(GradientCaptionTest, TheToolbarGlyphIsGreyUntilThePointerIsOverItsButton) {
+  win::FormWindow& window = Window();
+  const HWND toolbar = window.Control("ToolBar");
+  const COLORREF darkBlue = RGB(0, 0, 128);  // the play triangle
+  testing::PointerAt(toolbar, WM_MOUSEMOVE, 2, 2);
+  EXPECT_FALSE(ButtonShows(window, "RunButton", darkBlue));
+  EXPECT_TRUE(ButtonShows(window, "RunButton", GetSysColor(COLOR_BTNSHADOW)));
+  const POINT middle = testing::MiddleOf(window, "RunButton");
+  testing::PointerAt(toolbar, WM_MOUSEMOVE, middle.x, middle.y);
+  EXPECT_TRUE(ButtonShows(window, "RunButton", darkBlue));
+  EXPECT_TRUE(ButtonShows(window, "RunButton", GetSysColor(COLOR_BTNHIGHLIGHT))) << "the raised frame";
+  if (const char* shot = std::getenv("PAVANE_HOVER_PAUSE_MS")) Sleep(static_cast<DWORD>(std::atoi(shot)));
+  testing::PointerAt(toolbar, WM_MOUSEMOVE, 2, 2);
+  EXPECT_FALSE(ButtonShows(window, "RunButton", darkBlue));
+}
+
+TEST(ExplorerButtonPress, AReleaseOutsideTheButtonFiresNoClickAndOneInsideDoes) {
+  testing::RecordingForm form(MainFormLayout());
+  const HWND toolbar = form.window.Control("ToolBar");
+  const POINT middle = testing::MiddleOf(form.window, "RunButton");
+  testing::PointerAt(toolbar, WM_MOUSEMOVE, middle.x, middle.y);
+  testing::PointerAt(toolbar, WM_LBUTTONDOWN, middle.x, middle.y);
+  testing::PointerAt(toolbar, WM_MOUSEMOVE, 300, 20);
+  testing::PointerAt(toolbar, WM_LBUTTONUP, 300, 20);
+  EXPECT_TRUE(form.calls.empty());
+  testing::ClickPainted(form.window, "RunButton");
+  EXPECT_EQ(form.calls, std::vector<std::string>{"RunClick"});
+  form.window.SetEnabled("RunButton", false);
+  testing::ClickPainted(form.window, "RunButton");
+  form.window.ShowPage("SwitchesTab");  // where no other control, tab or menu has the letter R
+  form.PressAlt('r');
+  EXPECT_EQ(form.calls.size(), 1u) << "a disabled button takes neither pointer nor accelerator";
+}
+
+}  // namespace
+}  // namespace pavane
