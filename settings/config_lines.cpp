@@ -1,7 +1,10 @@
 #include "settings/config_lines.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <variant>
+#include <vector>
 
 #include "base/text_rules.h"
 
@@ -10,22 +13,25 @@ namespace pavane {
 ConfigLines ConfigLinesFromBytes(std::string_view bytes) {
   bytes = bytes.substr(0, bytes.find('\0'));
   ConfigLines lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t end = bytes.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      lines.emplace_back(bytes.substr(start));
-      break;
-    }
-    lines.emplace_back(bytes.substr(start, end - start));
+  // A large file has many lines: room for all of them at once.
+  lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+  const auto isEnd = [](char c) { return c == '\r' || c == '\n'; };
+  auto start = bytes.begin();
+  while (start != bytes.end()) {
+    const auto end = std::find_if(start, bytes.end(), isEnd);
+    lines.emplace_back(start, end);
+    if (end == bytes.end()) break;
     start = end + 1;
-    if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
+    if (*end == '\r' && start != bytes.end() && *start == '\n') ++start;
   }
   return lines;
 }
 
 std::string ConfigLinesToBytes(const ConfigLines& lines) {
+  std::size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 2;
   std::string bytes;
+  bytes.reserve(size);
   for (const std::string& line : lines) {
     bytes += line;
     bytes += "\r\n";
@@ -35,14 +41,67 @@ std::string ConfigLinesToBytes(const ConfigLines& lines) {
 
 namespace {
 
+char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The line without its leading blanks and control characters; a prefix test
+// needs no more of the trimming.
+std::string_view TrimLeft(std::string_view line) {
+  std::size_t start = 0;
+  while (start < line.size() && static_cast<unsigned char>(line[start]) <= 32) ++start;
+  return line.substr(start);
+}
+
+// Whether the line, trimmed and upper-cased, begins with the upper-cased
+// key; comment lines never do. Compared in place: a large file has many lines.
+bool LineHasKey(std::string_view line, std::string_view upperKey) {
+  line = TrimLeft(line);
+  if (line.empty() || line.front() == ';' || line.size() < upperKey.size()) return false;
+  for (std::size_t i = 0; i < upperKey.size(); ++i) {
+    if (AsciiUpper(line[i]) != upperKey[i]) return false;
+  }
+  return true;
+}
+
 // The index of the key's line: the first line, from the top, that begins with the key.
-std::optional<std::size_t> FindKeyLine(const ConfigLines& lines, const std::string& upperKey) {
+std::optional<std::size_t> FindKeyLine(const ConfigLines& lines, std::string_view upperKey) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string line = UpperAscii(TrimControls(lines[i]));
-    if (line.empty() || line.front() == ';') continue;
-    if (line.starts_with(upperKey)) return i;
+    if (LineHasKey(lines[i], upperKey)) return i;
   }
   return std::nullopt;
+}
+
+// The key lines of several keys at once, in one walk that ends when all are found.
+std::vector<std::optional<std::size_t>> FindKeyLines(const ConfigLines& lines,
+                                                     const std::vector<std::string>& upperKeys) {
+  std::vector<std::optional<std::size_t>> found(upperKeys.size());
+  std::size_t missing = upperKeys.size();
+  for (std::size_t i = 0; i < lines.size() && missing > 0; ++i) {
+    const std::string_view line = TrimLeft(lines[i]);
+    if (line.empty() || line.front() == ';') continue;
+    const char first = AsciiUpper(line.front());
+    for (std::size_t k = 0; k < upperKeys.size(); ++k) {
+      if (found[k] || upperKeys[k].front() != first || !LineHasKey(line, upperKeys[k])) continue;
+      found[k] = i;
+      --missing;
+    }
+  }
+  return found;
+}
+
+// A key line's value: after its first "=", trimmed and upper-cased; the
+// whole line without an "=".
+std::string ValueOfLine(std::string_view keyLine) {
+  const std::string line = UpperAscii(TrimControls(keyLine));
+  const std::size_t equals = line.find('=');
+  if (equals == std::string::npos) return line;
+  return std::string(TrimControls(std::string_view(line).substr(equals + 1)));
+}
+
+std::string KeyLine(std::string_view key, std::string_view value) {
+  std::string line(key);
+  line += " = ";
+  line += value;
+  return line;
 }
 
 }  // namespace
@@ -51,30 +110,29 @@ std::string ReadConfigValue(const ConfigLines& lines, std::string_view key, std:
   const std::string upperKey = UpperAscii(TrimControls(key));
   if (upperKey.empty()) return std::string(defaultText);
   const auto index = FindKeyLine(lines, upperKey);
-  if (!index) return std::string(defaultText);
-
-  const std::string line = UpperAscii(TrimControls(lines[*index]));
-  const std::size_t equals = line.find('=');
-  if (equals == std::string::npos) return line;
-  return std::string(TrimControls(std::string_view(line).substr(equals + 1)));
+  return index ? ValueOfLine(lines[*index]) : std::string(defaultText);
 }
 
-std::uint8_t ReadConfigInteger(const ConfigLines& lines, std::string_view key, int defaultValue) {
-  const std::string text = ReadConfigValue(lines, key, std::to_string(defaultValue));
+namespace {
+
+std::uint8_t LowByteOf(std::string_view text, int defaultValue) {
   const std::int32_t value = ParseInteger(text).value_or(defaultValue);
   return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFu);
+}
+
+}  // namespace
+
+std::uint8_t ReadConfigInteger(const ConfigLines& lines, std::string_view key, int defaultValue) {
+  return LowByteOf(ReadConfigValue(lines, key, std::to_string(defaultValue)), defaultValue);
 }
 
 void WriteConfigValue(ConfigLines& lines, std::string_view key, std::string_view value) {
   const std::string upperKey = UpperAscii(TrimControls(key));
   if (upperKey.empty()) return;
-  std::string line(key);
-  line += " = ";
-  line += value;
   if (const auto index = FindKeyLine(lines, upperKey)) {
-    lines[*index] = std::move(line);
+    lines[*index] = KeyLine(key, value);
   } else {
-    lines.push_back(std::move(line));
+    lines.push_back(KeyLine(key, value));
   }
 }
 
@@ -123,24 +181,63 @@ const ConfigKey kConfigKeys[] = {
 
 }  // namespace
 
+namespace {
+
+std::vector<std::string> UpperKeys(std::string_view ConfigKey::*which) {
+  std::vector<std::string> keys;
+  for (const ConfigKey& key : kConfigKeys) keys.push_back(UpperAscii(key.*which));
+  return keys;
+}
+
+std::string TextOf(const ConfigKey& key, const Settings& settings) {
+  if (const auto* number = std::get_if<NumberKey>(&key.value)) return std::to_string(settings.*number->field);
+  return settings.*std::get<TextKey>(key.value).field;
+}
+
+}  // namespace
+
+// The same as reading each key with ReadConfigValue, in one walk over the lines.
 void ReadSettingsFromConfig(const ConfigLines& lines, Settings& settings) {
-  for (const ConfigKey& key : kConfigKeys) {
+  static const std::vector<std::string> keys = UpperKeys(&ConfigKey::readKey);
+  const auto found = FindKeyLines(lines, keys);
+  for (std::size_t k = 0; k < std::size(kConfigKeys); ++k) {
+    const ConfigKey& key = kConfigKeys[k];
     if (const auto* number = std::get_if<NumberKey>(&key.value)) {
-      settings.*number->field = ReadConfigInteger(lines, key.readKey, number->defaultValue);
+      settings.*number->field = LowByteOf(
+          found[k] ? ValueOfLine(lines[*found[k]]) : std::to_string(number->defaultValue), number->defaultValue);
     } else {
       const auto& text = std::get<TextKey>(key.value);
-      settings.*text.field = ReadConfigValue(lines, key.readKey, text.defaultText);
+      settings.*text.field = found[k] ? ValueOfLine(lines[*found[k]]) : std::string(text.defaultText);
     }
   }
 }
 
+// The same as writing each key with WriteConfigValue in table order: each
+// key's line is its first match among the lines as the earlier keys left
+// them. The walk finds the first matches in the lines as read; a line an
+// earlier key wrote (replaced or appended) is checked on its own, and a key
+// whose first match was replaced is looked up again.
 void WriteSettingsToConfig(const Settings& settings, ConfigLines& lines) {
-  for (const ConfigKey& key : kConfigKeys) {
-    if (const auto* number = std::get_if<NumberKey>(&key.value)) {
-      WriteConfigValue(lines, key.writeKey, std::to_string(settings.*number->field));
+  static const std::vector<std::string> keys = UpperKeys(&ConfigKey::writeKey);
+  const auto found = FindKeyLines(lines, keys);
+  std::vector<std::size_t> written;
+  for (std::size_t k = 0; k < std::size(kConfigKeys); ++k) {
+    std::optional<std::size_t> index = found[k];
+    if (index && std::find(written.begin(), written.end(), *index) != written.end()) {
+      index = FindKeyLine(lines, keys[k]);
     } else {
-      WriteConfigValue(lines, key.writeKey, settings.*std::get<TextKey>(key.value).field);
+      for (const std::size_t line : written) {
+        if ((!index || line < *index) && LineHasKey(lines[line], keys[k])) index = line;
+      }
     }
+    std::string line = KeyLine(kConfigKeys[k].writeKey, TextOf(kConfigKeys[k], settings));
+    if (index) {
+      lines[*index] = std::move(line);
+    } else {
+      index = lines.size();
+      lines.push_back(std::move(line));
+    }
+    written.push_back(*index);
   }
 }
 

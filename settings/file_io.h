@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,13 +16,28 @@ struct FileError {
 FileError CannotOpenError(std::string_view path);
 FileError CannotCreateError(std::string_view path);
 
-// The whole file, or the "cannot open" error.
-std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error);
+// No configuration file or template of the emulator comes anywhere near this;
+// a larger file is refused before it is read.
+inline constexpr std::uint64_t kMaxSettingsFileSize = 64ull << 20;
 
-// Replaces the file with the bytes as one step: a temporary file beside it is
-// written and flushed, then moved over the target. On any failure the old file
-// stays whole, no temporary file is left, and the error is "cannot create".
+// The whole file, or the "cannot open" error (also for a file larger than `maxSize`).
+std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error,
+                                         std::uint64_t maxSize = kMaxSettingsFileSize);
+
+// Replaces the file with the bytes as one step: the temporary file
+// TemporaryFileFor(path) is written and flushed, then moved over the target,
+// which keeps its attributes (hidden, system) or its permissions. A
+// temporary left by an earlier save that could not finish goes first. On any
+// failure the old file stays whole, no temporary file is left, and the error
+// is "cannot create". A read-only target, or a directory, fails at once.
 bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& error);
+
+// The temporary file a save of `path` writes before it replaces the file.
+std::string TemporaryFileFor(const std::string& path);
+
+// For tests: the next WriteWholeFile stops after `bytes` bytes of its
+// temporary file, as a full disk would.
+void FailNextWriteAfter(std::size_t bytes);
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);

@@ -2,12 +2,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "settings/file_io.h"
+#include "settings/file_io_internal.h"
 
 namespace pavane {
 
@@ -19,19 +19,33 @@ std::string SystemPath(std::string_view path) {
   return system;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error) {
-  struct stat info {};
+std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error, std::uint64_t maxSize) {
   const std::string file = SystemPath(path);
-  std::ifstream in(file, std::ios::binary);
-  if (!in || stat(file.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
+  const int fd = open(file.c_str(), O_RDONLY);
+  struct stat info {};
+  if (fd < 0) {
     error = CannotOpenError(path);
     return std::nullopt;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
+  if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode) || static_cast<std::uint64_t>(info.st_size) > maxSize) {
+    close(fd);
     error = CannotOpenError(path);
     return std::nullopt;
   }
+  std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
+    if (got < 0) {
+      close(fd);
+      error = CannotOpenError(path);
+      return std::nullopt;
+    }
+    if (got == 0) break;  // the file shrank while we read it
+    done += static_cast<std::size_t>(got);
+  }
+  close(fd);
+  bytes.resize(done);
   return bytes;
 }
 
@@ -50,17 +64,26 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& error) {
   const std::string file = SystemPath(path);
-  std::string temporary = file + ".XXXXXX";
-  const int fd = mkstemp(temporary.data());
+  struct stat target {};
+  const bool exists = stat(file.c_str(), &target) == 0;
+  // A directory cannot become a file; a file nobody may write stays as it is.
+  if (exists && (S_ISDIR(target.st_mode) || (target.st_mode & 0222) == 0)) {
+    error = CannotCreateError(path);
+    return false;
+  }
+  const std::string temporary = SystemPath(TemporaryFileFor(path));
+  unlink(temporary.c_str());  // ours by its name: what an interrupted save left behind
+  const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
   if (fd < 0) {
     error = CannotCreateError(path);
     return false;
   }
-  struct stat target {};
-  const mode_t mode = stat(file.c_str(), &target) == 0 ? (target.st_mode & 07777) : 0644;
-  const bool written = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+  const mode_t mode = exists ? (target.st_mode & 07777) : 0644;
+  const std::optional<std::size_t> fault = TakeWriteFault();
+  const std::string_view written = fault ? bytes.substr(0, std::min(*fault, bytes.size())) : bytes;
+  const bool complete = fchmod(fd, mode) == 0 && WriteAll(fd, written) && !fault && fsync(fd) == 0;
   const bool closed = close(fd) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), file.c_str()) != 0) {
+  if (!complete || !closed || std::rename(temporary.c_str(), file.c_str()) != 0) {
     unlink(temporary.c_str());
     error = CannotCreateError(path);
     return false;

@@ -4,14 +4,15 @@
 
 #include "base/handle_win.h"
 #include "settings/file_io.h"
+#include "settings/file_io_internal.h"
 
 namespace pavane {
 
-std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error) {
+std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error, std::uint64_t maxSize) {
   win::UniqueFile file(
       CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
-  if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF) {
+  if (!file || !GetFileSizeEx(file.Get(), &size) || static_cast<std::uint64_t>(size.QuadPart) > maxSize) {
     error = CannotOpenError(path);
     return std::nullopt;
   }
@@ -32,22 +33,22 @@ std::optional<std::string> ReadWholeFile(const std::string& path, FileError& err
 
 namespace {
 
-std::string DirectoryOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("\\/:");
-  if (slash == std::string::npos) return ".";
-  return path.substr(0, slash + 1);
-}
+// The attributes a replaced file keeps; read-only and directories never get this far.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
 
-bool WriteTemporary(const std::string& temporary, std::string_view bytes) {
-  win::UniqueFile file(
-      CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+bool WriteTemporary(const std::string& temporary, std::string_view bytes, DWORD attributes) {
+  win::UniqueFile file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                   attributes ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
+  const std::optional<std::size_t> fault = TakeWriteFault();
+  if (fault && *fault < bytes.size()) bytes = bytes.substr(0, *fault);
   while (!bytes.empty()) {
     DWORD written = 0;
     if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) || written == 0)
       return false;
     bytes.remove_prefix(written);
   }
+  if (fault) return false;
   return FlushFileBuffers(file.Get()) != 0;
 }
 
@@ -65,17 +66,21 @@ bool ReplaceFile(const std::string& temporary, const std::string& path) {
 }  // namespace
 
 bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& error) {
-  // A read-only file stays as it is, as it would if it were written in place.
+  // A read-only file stays as it is, as it would if it were written in place;
+  // a directory cannot become a file, and waiting does not change that.
   const DWORD attributes = GetFileAttributesA(path.c_str());
-  std::vector<char> temporary(MAX_PATH + 1);
-  if ((attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) ||
-      GetTempFileNameA(DirectoryOf(path).c_str(), "pvn", 0, temporary.data()) == 0) {
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
     error = CannotCreateError(path);
     return false;
   }
-  const std::string temporaryPath(temporary.data());
-  if (!WriteTemporary(temporaryPath, bytes) || !ReplaceFile(temporaryPath, path)) {
-    DeleteFileA(temporaryPath.c_str());
+  const std::string temporary = TemporaryFileFor(path);
+  // Ours by its name: what an interrupted save left behind.
+  SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(temporary.c_str());
+  if (!WriteTemporary(temporary, bytes, exists ? (attributes & kKeptAttributes) : 0) || !ReplaceFile(temporary, path)) {
+    SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(temporary.c_str());
     error = CannotCreateError(path);
     return false;
   }

@@ -164,5 +164,61 @@ TEST(SettingsToConfig, NumbersAreWrittenUnsignedAndTextsAsTheyStand) {
   EXPECT_EQ(lines[18], "GameDirectory = C:\\GAMES\\SNES");
 }
 
+// The whole record is read and written in one walk over the lines; the
+// result must be what reading and writing each key in table order gives,
+// including where one key is a prefix of another ("Sound" of "SoundRate").
+TEST(SettingsConfigWalk, GivesWhatKeyByKeyReadingAndWritingGive) {
+  const std::vector<ConfigLines> files = {
+      {"SoundRate = 3"},
+      {"soundrate=1", "Sound = 1", "  SOUND=0", "; Stereo = 1"},
+      {"Scanlines = 1", "ScanKey1 = 1, 2", "ScanKey2", "JoyMap1 = 9", "JoyMap2 = 4, 4"},
+      {"FrameSkip = 3", "FrameSkip = 4", "", "\tGameDirectory = c:\\games", "NewGfx"},
+      {"GUIDisable = $1", "Execute = 300", "Player1Device = -1", "SaveDirectory = x = y"},
+  };
+  const std::string_view readKeys[] = {
+      "FrameSkip",     "AutoFrameSkip", "Player1Device", "Player2Device", "ScanKey1",      "ScanKey2",   "JoyMap2",
+      "Execute",       "VideoMode",     "Sound",         "SoundRate",     "Stereo",        "GUIDisable", "Scanlines",
+      "Interpolation", "EnterSkip",     "Force8bit",     "SaveDirectory", "GameDirectory", "CopyMethod", "NewGfx"};
+  for (const ConfigLines& file : files) {
+    SCOPED_TRACE(file.front());
+    Settings settings;
+    ReadSettingsFromConfig(file, settings);
+    EXPECT_EQ(settings.Sound, ReadConfigInteger(file, "Sound", 0));
+    EXPECT_EQ(settings.SoundRate, ReadConfigInteger(file, "SoundRate", 2));
+    EXPECT_EQ(settings.GameDirectory, ReadConfigValue(file, "GameDirectory", "E:\\ZSNES"));
+    EXPECT_EQ(settings.JoyMap, ReadConfigValue(file, "JoyMap2", kDefaultJoyMap));
+    for (const auto key : readKeys) EXPECT_FALSE(ReadConfigValue(file, key, "?").empty()) << key;
+
+    ConfigLines walked = file;
+    WriteSettingsToConfig(settings, walked);
+    ConfigLines keyByKey = file;
+    const std::pair<std::string_view, std::string> written[] = {
+        {"FrameSkip", std::to_string(settings.FrameSkip)},
+        {"AutoFrameSkip", std::to_string(settings.AutoFrameSkip)},
+        {"Player1Device", std::to_string(settings.Player1Device)},
+        {"Player2Device", std::to_string(settings.Player2Device)},
+        {"ScanKey1", settings.ScanKey1},
+        {"ScanKey2", settings.ScanKey2},
+        {"JoyMap1", settings.JoyMap},
+        {"Execute", std::to_string(settings.Execute)},
+        {"VideoMode", std::to_string(settings.VideoMode)},
+        {"Sound", std::to_string(settings.Sound)},
+        {"SoundRate", std::to_string(settings.SoundRate)},
+        {"Stereo", std::to_string(settings.Stereo)},
+        {"GUIDisable", std::to_string(settings.GUIDisable)},
+        {"Scanlines", std::to_string(settings.Scanlines)},
+        {"Interpolation", std::to_string(settings.Interpolation)},
+        {"EnterSkip", std::to_string(settings.EnterSkip)},
+        {"Force8bit", std::to_string(settings.Force8bit)},
+        {"SaveDirectory", settings.SaveDirectory},
+        {"GameDirectory", settings.GameDirectory},
+        {"CopyMethod", std::to_string(settings.CopyMethod)},
+        {"NewGfx", std::to_string(settings.NewGfx)},
+    };
+    for (const auto& [key, value] : written) WriteConfigValue(keyByKey, key, value);
+    EXPECT_EQ(walked, keyByKey);
+  }
+}
+
 }  // namespace
 }  // namespace pavane

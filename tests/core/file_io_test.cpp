@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "settings/config_file.h"
 #include "settings/file_io.h"
 #include "settings/template_file.h"
@@ -41,6 +44,61 @@ TEST(FileIo, FailedWriteNamesTheFileAndLeavesNoTemporary) {
   EXPECT_EQ(error.message, "Kann Datei " + blocked + " nicht erstellen");
   EXPECT_EQ(TempDir::Read(dir.File("blocked/inside")), "kept");
   EXPECT_EQ(dir.EntryCount(), 1u);
+}
+
+TEST(FileIo, AWriteStoppedHalfWayKeepsTheOldFileWholeAndLeavesNoTemporary) {
+  TempDir dir;
+  const std::string path = dir.Write("ZSNES.CFG", "FrameSkip = 1\r\n");
+  FileError error;
+  FailNextWriteAfter(5);
+  EXPECT_FALSE(WriteWholeFile(path, "FrameSkip = 2\r\nExecute = 100\r\n", error));
+  EXPECT_EQ(error.message, "Kann Datei " + path + " nicht erstellen");
+  EXPECT_EQ(TempDir::Read(path), "FrameSkip = 1\r\n");
+  EXPECT_EQ(dir.EntryCount(), 1u);
+  EXPECT_TRUE(WriteWholeFile(path, "FrameSkip = 3\r\n", error)) << "the fault hits one write only";
+}
+
+TEST(FileIo, ASaveCleansUpTheTemporaryOfAnInterruptedOne) {
+  TempDir dir;
+  const std::string path = dir.Write("ZSNES.CFG", "old\r\n");
+  dir.Write("ZSNES.CFG.pavane-save", "left by a save that was killed");
+  FileError error;
+  ASSERT_TRUE(WriteWholeFile(path, "new\r\n", error)) << error.message;
+  EXPECT_EQ(TempDir::Read(path), "new\r\n");
+  EXPECT_EQ(dir.EntryCount(), 1u);
+}
+
+#ifndef _WIN32
+// (Windows keeps attributes instead; the tests under Wine look at those.)
+TEST(FileIo, AReplacedFileKeepsItsPermissions) {
+  TempDir dir;
+  const std::string path = dir.Write("ZSNES.CFG", "old\r\n");
+  constexpr auto kMine =
+      std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read;
+  std::filesystem::permissions(path, kMine);
+  FileError error;
+  ASSERT_TRUE(WriteWholeFile(path, "new\r\n", error)) << error.message;
+  EXPECT_EQ(std::filesystem::status(path).permissions(), kMine);
+}
+#endif
+
+TEST(FileIo, AFileLargerThanItsKindAllowsIsRefusedBeforeItIsRead) {
+  TempDir dir;
+  const std::string path = dir.Write("huge.cfg", std::string(4096, 'x'));
+  FileError error;
+  EXPECT_FALSE(ReadWholeFile(path, error, 4095));
+  EXPECT_EQ(error.message, "Kann Datei " + path +
+                               " nicht \xF6"
+                               "ffnen");
+  EXPECT_TRUE(ReadWholeFile(path, error, 4096));
+  // A sparse file of 3 GB: refused by its size, never read.
+  const std::string sparse = dir.File("sparse.pvt");
+  { std::ofstream(sparse, std::ios::binary).put('\0'); }
+  std::filesystem::resize_file(sparse, 3ull << 30);
+  EXPECT_FALSE(ReadWholeFile(sparse, error));
+  EXPECT_EQ(error.message, "Kann Datei " + sparse +
+                               " nicht \xF6"
+                               "ffnen");
 }
 
 TEST(FileIo, ReadingAMissingFileOrADirectoryNamesIt) {
