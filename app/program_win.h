@@ -4,6 +4,7 @@
 
 #include "app/main_form.h"
 #include "app/registry_store_win.h"
+#include "favorites/menu_metrics_win.h"
 #include "launch/emulator_process_win.h"
 #include "win32/form_window.h"
 
@@ -22,6 +23,7 @@ class Win32Program {
   win::Win32FormHost host_;
   RegistryStore registry_;
   win::Win32Launcher launcher_;
+  SystemMenuMetrics menuMetrics_;
   TMainForm main_;
 };
 
