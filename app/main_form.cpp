@@ -44,14 +44,11 @@ forms::HandlerTable TMainForm::Handlers() {
 // Closing the window ends the program; FormDestroy stores the state on the way.
 void TMainForm::ExitClick() { window_->Close(); }
 
-// Favourites, the directory browsers and the input mapping dialogs are not
-// built yet; their commands do nothing until they are.
-void TMainForm::AddToFaveClick() {}
-void TMainForm::ConfigPopupMenuClick() {}
+// The directory browsers and the input mapping dialogs are not built yet;
+// their commands do nothing until they are.
 void TMainForm::BrowseButton1Click() {}
 void TMainForm::BrowseButtonClick(const forms::Event&) {}
 void TMainForm::ScanKeyButtonClick(const forms::Event&) {}
 void TMainForm::JoystickButtonClick() {}
-void TMainForm::FaveClick(const forms::Event&) {}
 
 }  // namespace pavane

@@ -4,9 +4,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/app_state.h"
 #include "app/state_store.h"
+#include "favorites/menu_metrics.h"
 #include "forms/form_view.h"
 #include "forms/prompter.h"
 #include "launch/emulator.h"
@@ -16,12 +18,14 @@
 namespace pavane {
 
 // What the main window's commands need of the system: the forms they open,
-// the questions they ask, the registry and the emulator.
+// the questions they ask, the registry, the emulator and the figures the
+// favourites' menu columns are measured against.
 struct Services {
   forms::FormHost& forms;
   forms::Prompter& prompter;
   StateStore& registry;
   EmulatorLauncher& launcher;
+  MenuMetrics& menuMetrics;
 };
 
 // The main window: the form built from MainFormLayout(), and the handlers its
@@ -90,6 +94,10 @@ class TMainForm {
   NewerVersionConsent NewerVersionQuestioner();
   void OfferROMSettings(const std::string& romPath);
   void ChooseRom(const std::string& romPath);
+
+  // The favourites list changed as a whole: the menu items built for the old
+  // list go, those of the new one come.
+  void ReplaceFavorites(std::vector<std::string> entries);
 
   AppState& state_;
   Services services_;

@@ -3,6 +3,7 @@
 
 #include "app/main_form.h"
 #include "base/message_texts.h"
+#include "launch/rom_choice.h"
 #include "settings/template_file.h"
 #include "settings/template_io.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 constexpr const char* kTemplateFilter =
     "Pavane templates (*.pvt)|*.pvt|Configuration files (*.cfg)|*.cfg|All files (*.*)|*.*";
-constexpr const char* kRomFilter = "ROM formats|*.SMC;*.SFC;*.SWC;*.FIG;*.058;*.078;*.1;*.USA;*.JAP|All files|*.*";
 
 }  // namespace
 
@@ -88,13 +88,8 @@ void TMainForm::ChooseRom(const std::string& romPath) {
 
 void TMainForm::OpenClick() {
   // The open dialog also serves Load Template, so everything is set afresh.
-  forms::FileDialogRequest request;
-  request.title = "Open ROM";
-  request.filter = kRomFilter;
-  request.initialDirectory = State().settings.GameDirectory;
-  request.fileName = State().CurrentRom;
-  request.mustExist = true;
-  if (const auto path = services_.prompter.OpenFile(request)) ChooseRom(*path);
+  if (const auto path = services_.prompter.OpenFile(RomOpenRequest(State().settings.GameDirectory, State().CurrentRom)))
+    ChooseRom(*path);
 }
 
 }  // namespace pavane

@@ -22,7 +22,7 @@ bool TMainForm::FormCreate() {
   const RegistryState stored = LoadRegistryState(services_.registry);
   State().settings.ZSnesCmdLine = stored.ZSnesCmdLine;
   State().preferences = stored.preferences;
-  State().FavoriteList = stored.FavoriteList;
+  ReplaceFavorites(stored.FavoriteList);
   Window().Show();
 
   std::string directory = stored.ZSnesDir;

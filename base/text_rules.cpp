@@ -17,6 +17,15 @@ std::string UpperAscii(std::string_view text) {
   return upper;
 }
 
+std::string DoubleAmpersands(std::string_view text) {
+  std::string doubled;
+  for (const char c : text) {
+    doubled.push_back(c);
+    if (c == '&') doubled.push_back('&');
+  }
+  return doubled;
+}
+
 namespace {
 
 int DigitValue(char c, int base) {

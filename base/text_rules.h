@@ -13,6 +13,10 @@ std::string_view TrimControls(std::string_view text);
 // Upper-cases the ASCII letters a to z only; every other byte stays.
 std::string UpperAscii(std::string_view text);
 
+// Every "&" doubled, so that a caption shows the text as it is and marks no
+// accelerator.
+std::string DoubleAmpersands(std::string_view text);
+
 // Reads a signed 32-bit integer: leading blanks, an optional sign, then decimal
 // digits or "$" and hexadecimal digits. Anything else, an empty text or an
 // overflow gives nothing.

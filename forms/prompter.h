@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pavane::forms {
 
@@ -35,6 +36,9 @@ class Prompter {
   virtual ~Prompter() = default;
   virtual Answer Show(const MessageRequest& request) = 0;
   virtual std::optional<std::string> OpenFile(const FileDialogRequest& request) = 0;
+  // The open dialog with several files chosen at once: their full paths in the
+  // order the dialog reports them; none when the user cancelled.
+  virtual std::vector<std::string> OpenFiles(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
   // The folder browser; `startFolder` is selected when it opens.
   virtual std::optional<std::string> BrowseFolder(const std::string& title, const std::string& startFolder) = 0;

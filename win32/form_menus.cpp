@@ -6,23 +6,11 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "base/text_rules.h"
 #include "forms/form_keys.h"
 #include "win32/form_impl.h"
 
 namespace pavane::win {
-namespace {
-
-// A caption shown as it is: every "&" doubled, so none marks an accelerator.
-std::string Literal(std::string_view caption) {
-  std::string text;
-  for (const char c : caption) {
-    text.push_back(c);
-    if (c == '&') text.push_back('&');
-  }
-  return text;
-}
-
-}  // namespace
 
 // An item of level L+1 belongs to the item of level L above it. Shortcuts
 // are shown after a tab.
@@ -121,7 +109,7 @@ void FormWindow::AddMenuItem(std::string_view menuName, const forms::RuntimeMenu
     if (++id > static_cast<UINT>(kDynamicIdEnd)) throw std::runtime_error("no menu command IDs left");
   }
   const UINT flags = MF_STRING | (item.breakColumn ? MF_MENUBARBREAK : 0);
-  if (!AppendMenuA(menu, flags, id, Literal(item.caption).c_str())) {
+  if (!AppendMenuA(menu, flags, id, DoubleAmpersands(item.caption).c_str())) {
     throw std::runtime_error("could not add the menu item " + item.name);
   }
   impl_->runtimeItems.push_back({std::string(menuName), item, id});

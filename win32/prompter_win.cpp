@@ -77,12 +77,30 @@ forms::Answer Win32Prompter::Show(const forms::MessageRequest& request) {
   }
 }
 
-std::optional<std::string> Win32Prompter::RunFileDialog(const forms::FileDialogRequest& request, bool save) {
+std::vector<std::string> ChosenFiles(std::string_view buffer) {
+  std::vector<std::string> parts;
+  while (!buffer.empty() && buffer.front() != '\0') {
+    const std::size_t end = std::min(buffer.find('\0'), buffer.size());
+    parts.emplace_back(buffer.substr(0, end));
+    buffer.remove_prefix(std::min(end + 1, buffer.size()));
+  }
+  if (parts.size() < 2) return parts;
+  const std::string directory = parts.front();
+  const std::string separator = directory.ends_with('\\') ? "" : "\\";
+  std::vector<std::string> files;
+  for (auto name = parts.begin() + 1; name != parts.end(); ++name) files.push_back(directory + separator + *name);
+  return files;
+}
+
+std::optional<std::vector<char>> Win32Prompter::RunFileDialog(const forms::FileDialogRequest& request,
+                                                              FileDialog kind) {
   const std::string filter = FileDialogFilter(request.filter);
-  std::vector<char> buffer(std::max(kFileBufferSize, request.fileName.size() + 1), '\0');
+  // Many chosen names share the buffer: give them room for hundreds at once.
+  const std::size_t start = kind == FileDialog::OpenMany ? 8 * kFileBufferSize : kFileBufferSize;
+  std::vector<char> buffer(std::max(start, request.fileName.size() + 2), '\0');
   while (true) {
+    std::fill(buffer.begin(), buffer.end(), '\0');
     std::copy(request.fileName.begin(), request.fileName.end(), buffer.begin());
-    buffer[request.fileName.size()] = '\0';
 
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -95,24 +113,35 @@ std::optional<std::string> Win32Prompter::RunFileDialog(const forms::FileDialogR
     dialog.lpstrTitle = OrNull(request.title);
     dialog.lpstrDefExt = OrNull(request.defaultExtension);
     dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
+    if (kind == FileDialog::OpenMany) dialog.Flags |= OFN_ALLOWMULTISELECT;
     if (request.mustExist) dialog.Flags |= OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     if (request.promptOverwrite) dialog.Flags |= OFN_OVERWRITEPROMPT;
 
-    const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-    if (chosen) return std::string(buffer.data());
+    const BOOL chosen = kind == FileDialog::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    if (chosen) return buffer;
     if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return std::nullopt;
     // The first two bytes hold the size the name needs; ask again with room for it.
     const std::size_t needed = static_cast<unsigned char>(buffer[0]) | (static_cast<unsigned char>(buffer[1]) << 8);
-    buffer.assign(std::max(buffer.size() * 2, needed + 1), '\0');
+    buffer.assign(std::max(buffer.size() * 2, needed + 2), '\0');
   }
 }
 
 std::optional<std::string> Win32Prompter::OpenFile(const forms::FileDialogRequest& request) {
-  return RunFileDialog(request, false);
+  const auto buffer = RunFileDialog(request, FileDialog::Open);
+  if (!buffer) return std::nullopt;
+  return std::string(buffer->data());
+}
+
+std::vector<std::string> Win32Prompter::OpenFiles(const forms::FileDialogRequest& request) {
+  const auto buffer = RunFileDialog(request, FileDialog::OpenMany);
+  if (!buffer) return {};
+  return ChosenFiles(std::string_view(buffer->data(), buffer->size()));
 }
 
 std::optional<std::string> Win32Prompter::SaveFile(const forms::FileDialogRequest& request) {
-  return RunFileDialog(request, true);
+  const auto buffer = RunFileDialog(request, FileDialog::Save);
+  if (!buffer) return std::nullopt;
+  return std::string(buffer->data());
 }
 
 std::optional<std::string> Win32Prompter::BrowseFolder(const std::string& title, const std::string& startFolder) {

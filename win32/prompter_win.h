@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/prompter.h"
 
@@ -21,11 +22,14 @@ class Win32Prompter : public forms::Prompter {
 
   forms::Answer Show(const forms::MessageRequest& request) override;
   std::optional<std::string> OpenFile(const forms::FileDialogRequest& request) override;
+  std::vector<std::string> OpenFiles(const forms::FileDialogRequest& request) override;
   std::optional<std::string> SaveFile(const forms::FileDialogRequest& request) override;
   std::optional<std::string> BrowseFolder(const std::string& title, const std::string& startFolder) override;
 
  private:
-  std::optional<std::string> RunFileDialog(const forms::FileDialogRequest& request, bool save);
+  enum class FileDialog { Open, OpenMany, Save };
+  // The name buffer as the dialog filled it; nothing when the user cancelled.
+  std::optional<std::vector<char>> RunFileDialog(const forms::FileDialogRequest& request, FileDialog kind);
 
   HWND owner_;
 };
@@ -36,5 +40,10 @@ UINT MessageBoxStyle(const forms::MessageRequest& request);
 // "Name|*.a;*.b|All files|*.*" as the file dialogs want it: NUL after every
 // part and one more at the end.
 std::string FileDialogFilter(std::string_view filter);
+
+// The files an open dialog with multiple selection put into its name buffer:
+// one full path, or the directory followed by the names chosen in it; each
+// part ends with a NUL, the last with two.
+std::vector<std::string> ChosenFiles(std::string_view buffer);
 
 }  // namespace pavane::win

@@ -9,6 +9,7 @@
 #include "app/about_layout.h"
 #include "app/main_form_layout.h"
 #include "app/preferences_layout.h"
+#include "favorites/favorites_dialog_layout.h"
 #include "forms/form_tree.h"
 #include "launch/run_dialog_layout.h"
 #include "locate/zsnes_dir_dialog_layout.h"
@@ -74,8 +75,8 @@ TEST(FormCheck, BrokenTablesAreNamedBeforeAnythingIsMade) {
 // Every form of the program, with every handler its commands bind, passes;
 // the tables use the same names the commands look their controls up by.
 TEST(FormCheck, TheProgramsFormsAreWhole) {
-  for (const forms::Form* form :
-       {&MainFormLayout(), &AboutBoxForm(), &PreferencesDialogForm(), &RunDialogLayout(), &ZSnesDirDialogForm()}) {
+  for (const forms::Form* form : {&MainFormLayout(), &AboutBoxForm(), &PreferencesDialogForm(), &RunDialogLayout(),
+                                  &ZSnesDirDialogForm(), &FavoritesDialogForm()}) {
     SCOPED_TRACE(std::string(form->name));
     forms::HandlerTable everything;
     for (const auto& control : form->controls) {

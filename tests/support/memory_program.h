@@ -4,13 +4,15 @@
 
 #include "app/main_form.h"
 #include "tests/support/fake_launcher.h"
+#include "tests/support/fixed_menu_metrics.h"
 #include "tests/support/memory_form.h"
 #include "tests/support/memory_store.h"
 #include "tests/support/scripted_prompter.h"
 
 namespace pavane::testing {
 
-// The main window with everything it asks the system for in memory.
+// The main window with everything it asks the system for in memory, on a
+// 600-pixel screen with 19-pixel menu items.
 struct MemoryProgram {
   ~MemoryProgram() {
     EXPECT_TRUE(prompter.ScriptUsedUp()) << "questions left unasked";
@@ -23,7 +25,8 @@ struct MemoryProgram {
   MemoryHost host;
   MemoryStore registry;
   FakeLauncher launcher;
-  TMainForm main{state, {host, prompter, registry, launcher}};
+  FixedMenuMetrics menuMetrics;
+  TMainForm main{state, {host, prompter, registry, launcher, menuMetrics}};
 };
 
 }  // namespace pavane::testing

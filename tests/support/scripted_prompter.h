@@ -16,7 +16,7 @@ namespace pavane::testing {
 // an answer of the wrong kind) fails the test and gets Cancel / no path.
 class ScriptedPrompter : public forms::Prompter {
  public:
-  enum class Kind { Message, OpenFile, SaveFile, BrowseFolder };
+  enum class Kind { Message, OpenFile, OpenFiles, SaveFile, BrowseFolder };
 
   struct Request {
     Kind kind = Kind::Message;
@@ -32,6 +32,11 @@ class ScriptedPrompter : public forms::Prompter {
   }
   ScriptedPrompter& OpenAnswer(std::optional<std::string> path) {
     script_.push_back({.kind = Kind::OpenFile, .chosen = path.has_value(), .path = path.value_or("")});
+    return *this;
+  }
+  // The files chosen at once in the open dialog; none: Cancel.
+  ScriptedPrompter& OpenFilesAnswer(std::vector<std::string> paths) {
+    script_.push_back({.kind = Kind::OpenFiles, .paths = std::move(paths)});
     return *this;
   }
   ScriptedPrompter& SaveAnswer(std::optional<std::string> path) {
@@ -69,6 +74,12 @@ class ScriptedPrompter : public forms::Prompter {
   std::optional<std::string> OpenFile(const forms::FileDialogRequest& request) override {
     return PathFor(Kind::OpenFile, request);
   }
+  std::vector<std::string> OpenFiles(const forms::FileDialogRequest& request) override {
+    if (!Expect(Kind::OpenFiles, request)) return {};
+    std::vector<std::string> paths = std::move(script_.front().paths);
+    script_.pop_front();
+    return paths;
+  }
   std::optional<std::string> SaveFile(const forms::FileDialogRequest& request) override {
     return PathFor(Kind::SaveFile, request);
   }
@@ -87,6 +98,7 @@ class ScriptedPrompter : public forms::Prompter {
     forms::Answer answer = forms::Answer::Cancel;
     bool chosen = false;
     std::string path;
+    std::vector<std::string> paths;  // Kind::OpenFiles
   };
 
   static const char* NameOf(Kind kind) {
@@ -95,6 +107,8 @@ class ScriptedPrompter : public forms::Prompter {
         return "message box";
       case Kind::OpenFile:
         return "open dialog";
+      case Kind::OpenFiles:
+        return "open dialog for several files";
       case Kind::SaveFile:
         return "save dialog";
       case Kind::BrowseFolder:
@@ -103,13 +117,19 @@ class ScriptedPrompter : public forms::Prompter {
     return "?";
   }
 
-  std::optional<std::string> PathFor(Kind kind, const forms::FileDialogRequest& request) {
+  // Records the request; false, and a failure, when the script's next answer is for something else.
+  bool Expect(Kind kind, const forms::FileDialogRequest& request) {
     requests_.push_back({.kind = kind, .file = request});
     if (script_.empty() || script_.front().kind != kind) {
       ADD_FAILURE() << "unexpected " << NameOf(kind) << " \"" << request.title << "\""
                     << (script_.empty() ? ", the script is used up" : ", the script expected something else");
-      return std::nullopt;
+      return false;
     }
+    return true;
+  }
+
+  std::optional<std::string> PathFor(Kind kind, const forms::FileDialogRequest& request) {
+    if (!Expect(kind, request)) return std::nullopt;
     std::optional<std::string> path;
     if (script_.front().chosen) path = script_.front().path;
     script_.pop_front();

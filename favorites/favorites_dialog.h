@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/form_view.h"
+#include "forms/prompter.h"
+
+namespace pavane {
+
+// The "Favorites List" dialog: edits a copy of the favourites. Add appends
+// files chosen in the open dialog, Remove deletes every selected entry, Up
+// and Down move the focused one, and the label shows the ROM title of the
+// focused entry.
+class TFavoritesDialog {
+ public:
+  // The open dialog of Add starts in `gameDirectory`.
+  TFavoritesDialog(forms::FormHost& host, forms::FormView* owner, forms::Prompter& prompter, std::string gameDirectory);
+
+  // Shows `favorites` in the list and the dialog modally; the list's entries
+  // in their order on OK, nothing on any other close.
+  std::optional<std::vector<std::string>> Execute(const std::vector<std::string>& favorites);
+
+  forms::FormView& Window() { return *window_; }
+
+ private:
+  forms::HandlerTable Handlers();
+  void AddBtnClick();
+  void RemoveBtnClick();
+  void UpBtnClick();
+  void DownBtnClick();
+  void FaveListBoxClick();
+  // Moves the focused entry to `to`, which then is focused and selected.
+  void MoveFocusedEntry(int from, int to);
+  int SelectedCount() const;
+
+  forms::Prompter& prompter_;
+  std::string gameDirectory_;
+  std::unique_ptr<forms::FormView> window_;
+};
+
+}  // namespace pavane
