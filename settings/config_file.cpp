@@ -1,5 +1,7 @@
 #include "settings/config_file.h"
 
+#include <utility>
+
 namespace pavane {
 
 ConfigLocation LocateConfigFile(std::string_view zsnesDirectory, std::string_view ownDirectory) {
@@ -11,7 +13,7 @@ ConfigLocation LocateConfigFile(std::string_view zsnesDirectory, std::string_vie
 bool ReadConfigFile(const std::string& path, ConfigLines& lines, FileError& error) {
   const auto bytes = ReadWholeFile(path, error);
   if (!bytes) return false;
-  lines = ConfigLinesFromBytes(*bytes);
+  lines = ConfigLinesFromBytes(std::move(*bytes));
   return true;
 }
 

@@ -1,8 +1,10 @@
 #include "settings/config_lines.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <optional>
+#include <stdexcept>
 #include <variant>
 #include <vector>
 
@@ -10,29 +12,73 @@
 
 namespace pavane {
 
-ConfigLines ConfigLinesFromBytes(std::string_view bytes) {
-  bytes = bytes.substr(0, bytes.find('\0'));
+ConfigLines::ConfigLines(std::initializer_list<std::string_view> lines) {
+  for (const std::string_view line : lines) Append(std::string(line));
+}
+
+std::string_view ConfigLines::operator[](std::size_t index) const {
+  const Line& line = lines_[index];
+  if (line.start == kOwnLine) return own_[line.length];
+  return std::string_view(*bytes_).substr(line.start, line.length);
+}
+
+void ConfigLines::Replace(std::size_t index, std::string line) {
+  Line& entry = lines_[index];
+  if (entry.start == kOwnLine) {
+    own_[entry.length] = std::move(line);
+    return;
+  }
+  entry = {kOwnLine, static_cast<std::uint32_t>(own_.size())};
+  own_.push_back(std::move(line));
+}
+
+void ConfigLines::Append(std::string line) {
+  lines_.push_back({kOwnLine, static_cast<std::uint32_t>(own_.size())});
+  own_.push_back(std::move(line));
+}
+
+bool operator==(const ConfigLines& left, const ConfigLines& right) {
+  return std::equal(left.begin(), left.end(), right.begin(), right.end());
+}
+
+namespace {
+
+std::size_t CountLineFeeds(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1)) ++count;
+  return count;
+}
+
+}  // namespace
+
+ConfigLines ConfigLinesFromBytes(std::string bytes) {
+  bytes.resize(std::min(bytes.size(), bytes.find('\0')));
+  // Files are refused long before this size; lines are counted in 32 bits.
+  if (bytes.size() >= ConfigLines::kOwnLine) throw std::length_error("The file is too large.");
+  const std::string_view text(bytes);
   ConfigLines lines;
   // A large file has many lines: room for all of them at once.
-  lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-  const auto isEnd = [](char c) { return c == '\r' || c == '\n'; };
-  auto start = bytes.begin();
-  while (start != bytes.end()) {
-    const auto end = std::find_if(start, bytes.end(), isEnd);
-    lines.emplace_back(start, end);
-    if (end == bytes.end()) break;
+  lines.lines_.reserve(CountLineFeeds(text) + 1);
+  std::size_t start = 0;
+  while (start < text.size()) {
+    // Lines end in LF or CR LF nearly always, so a CR is looked for only up to the next LF.
+    const std::size_t lineFeed = std::min(text.find('\n', start), text.size());
+    const std::size_t carriageReturn = text.substr(start, lineFeed - start).find('\r');
+    const std::size_t end = carriageReturn == std::string_view::npos ? lineFeed : start + carriageReturn;
+    lines.lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end - start)});
     start = end + 1;
-    if (*end == '\r' && start != bytes.end() && *start == '\n') ++start;
+    if (end < lineFeed && start == lineFeed) ++start;
   }
+  lines.bytes_ = std::make_shared<const std::string>(std::move(bytes));
   return lines;
 }
 
 std::string ConfigLinesToBytes(const ConfigLines& lines) {
   std::size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + 2;
+  for (const std::string_view line : lines) size += line.size() + 2;
   std::string bytes;
   bytes.reserve(size);
-  for (const std::string& line : lines) {
+  for (const std::string_view line : lines) {
     bytes += line;
     bytes += "\r\n";
   }
@@ -70,17 +116,21 @@ std::optional<std::size_t> FindKeyLine(const ConfigLines& lines, std::string_vie
   return std::nullopt;
 }
 
-// The key lines of several keys at once, in one walk that ends when all are found.
+// The key lines of several keys at once, in one walk that ends when all are
+// found. Most lines of a large file begin with a letter no key begins with.
 std::vector<std::optional<std::size_t>> FindKeyLines(const ConfigLines& lines,
                                                      const std::vector<std::string>& upperKeys) {
+  std::array<std::vector<std::size_t>, 256> keysByFirst;
+  for (std::size_t k = 0; k < upperKeys.size(); ++k) {
+    keysByFirst[static_cast<unsigned char>(upperKeys[k].front())].push_back(k);
+  }
   std::vector<std::optional<std::size_t>> found(upperKeys.size());
   std::size_t missing = upperKeys.size();
   for (std::size_t i = 0; i < lines.size() && missing > 0; ++i) {
     const std::string_view line = TrimLeft(lines[i]);
-    if (line.empty() || line.front() == ';') continue;
-    const char first = AsciiUpper(line.front());
-    for (std::size_t k = 0; k < upperKeys.size(); ++k) {
-      if (found[k] || upperKeys[k].front() != first || !LineHasKey(line, upperKeys[k])) continue;
+    if (line.empty()) continue;
+    for (const std::size_t k : keysByFirst[static_cast<unsigned char>(AsciiUpper(line.front()))]) {
+      if (found[k] || !LineHasKey(line, upperKeys[k])) continue;
       found[k] = i;
       --missing;
     }
@@ -130,9 +180,9 @@ void WriteConfigValue(ConfigLines& lines, std::string_view key, std::string_view
   const std::string upperKey = UpperAscii(TrimControls(key));
   if (upperKey.empty()) return;
   if (const auto index = FindKeyLine(lines, upperKey)) {
-    lines[*index] = KeyLine(key, value);
+    lines.Replace(*index, KeyLine(key, value));
   } else {
-    lines.push_back(KeyLine(key, value));
+    lines.Append(KeyLine(key, value));
   }
 }
 
@@ -232,10 +282,10 @@ void WriteSettingsToConfig(const Settings& settings, ConfigLines& lines) {
     }
     std::string line = KeyLine(kConfigKeys[k].writeKey, TextOf(kConfigKeys[k], settings));
     if (index) {
-      lines[*index] = std::move(line);
+      lines.Replace(*index, std::move(line));
     } else {
       index = lines.size();
-      lines.push_back(std::move(line));
+      lines.Append(std::move(line));
     }
     written.push_back(*index);
   }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,11 +13,74 @@
 
 namespace pavane {
 
-// The text lines of the last ZSNES.CFG (or text template) read, without line ends.
-using ConfigLines = std::vector<std::string>;
+// The text lines of the last ZSNES.CFG (or text template) read, without line
+// ends. A large file has millions of lines of which a save changes a few: the
+// lines read stay views of the file's bytes, and only the lines written are
+// held on their own.
+class ConfigLines {
+ public:
+  ConfigLines() = default;
+  ConfigLines(std::initializer_list<std::string_view> lines);
+
+  std::size_t size() const { return lines_.size(); }
+  bool empty() const { return lines_.empty(); }
+  std::string_view operator[](std::size_t index) const;
+  std::string_view front() const { return (*this)[0]; }
+  std::string_view back() const { return (*this)[size() - 1]; }
+
+  // Walks the lines as texts, for range loops and the standard algorithms.
+  class Iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::string_view;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = std::string_view;
+
+    Iterator() = default;
+    Iterator(const ConfigLines* lines, std::size_t index) : lines_(lines), index_(index) {}
+    std::string_view operator*() const { return (*lines_)[index_]; }
+    Iterator& operator++() {
+      ++index_;
+      return *this;
+    }
+    Iterator operator++(int) {
+      Iterator before = *this;
+      ++index_;
+      return before;
+    }
+    bool operator==(const Iterator& other) const { return index_ == other.index_; }
+
+   private:
+    const ConfigLines* lines_ = nullptr;
+    std::size_t index_ = 0;
+  };
+  Iterator begin() const { return {this, 0}; }
+  Iterator end() const { return {this, size()}; }
+
+  void Replace(std::size_t index, std::string line);
+  void Append(std::string line);
+
+  friend bool operator==(const ConfigLines& left, const ConfigLines& right);
+
+ private:
+  friend ConfigLines ConfigLinesFromBytes(std::string bytes);
+
+  // A line of the bytes read, or one of the lines written: then `start` is
+  // kOwnLine and `length` its index in own_. Eight bytes a line: a large
+  // file has millions.
+  static constexpr std::uint32_t kOwnLine = UINT32_MAX;
+  struct Line {
+    std::uint32_t start;
+    std::uint32_t length;
+  };
+  std::shared_ptr<const std::string> bytes_;
+  std::vector<Line> lines_;
+  std::vector<std::string> own_;
+};
 
 // Splits file bytes into lines at CR LF, a lone CR or a lone LF. A NUL ends the text.
-ConfigLines ConfigLinesFromBytes(std::string_view bytes);
+ConfigLines ConfigLinesFromBytes(std::string bytes);
 
 // Every line followed by CR LF; no lines give no bytes.
 std::string ConfigLinesToBytes(const ConfigLines& lines);

@@ -25,6 +25,24 @@ TEST(ConfigLinesBytes, NulEndsTheText) {
   EXPECT_TRUE(ConfigLinesFromBytes(std::string("\0abc", 4)).empty());
 }
 
+TEST(ConfigLinesBytes, LoneCrBeforeALineFeedEndsALineOfItsOwn) {
+  EXPECT_EQ(ConfigLinesFromBytes("a\rb\r\nc\r\r\nd\n"), (ConfigLines{"a", "b", "c", "", "d"}));
+}
+
+TEST(ConfigLinesBytes, ACopyChangesApartFromTheLinesItWasCopiedFrom) {
+  const ConfigLines read = ConfigLinesFromBytes("one\r\ntwo\r\n");
+  ConfigLines copy = read;
+  copy.Replace(0, "first");
+  copy.Replace(0, "again");
+  copy.Append("three");
+  ConfigLines copyOfCopy = copy;
+  copyOfCopy.Replace(2, "last");
+  EXPECT_EQ(read, (ConfigLines{"one", "two"}));
+  EXPECT_EQ(copy, (ConfigLines{"again", "two", "three"}));
+  EXPECT_EQ(copyOfCopy, (ConfigLines{"again", "two", "last"}));
+  EXPECT_EQ(ConfigLinesToBytes(copyOfCopy), "again\r\ntwo\r\nlast\r\n");
+}
+
 TEST(ConfigLinesBytes, WritesCrLfAfterEveryLine) {
   EXPECT_EQ(ConfigLinesToBytes({}), "");
   EXPECT_EQ(ConfigLinesToBytes({""}), "\r\n");

@@ -1,0 +1,82 @@
+// Measures how long a program takes from its start until its first window
+// is on screen: starts it, waits for a visible top-level window of its
+// process, ends it, and prints the milliseconds of each run, one a line.
+//
+//   startup_timer RUNS PROGRAM [ARGUMENTS]
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "base/handle_win.h"
+
+namespace {
+
+struct Search {
+  DWORD process;
+  bool found;
+};
+
+BOOL CALLBACK FindShown(HWND window, LPARAM parameter) {
+  auto& search = *reinterpret_cast<Search*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search.process && IsWindowVisible(window)) {
+    search.found = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Milliseconds until the program shows a window; negative when it never does.
+double TimeOne(const std::string& commandLine) {
+  std::string line = commandLine;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  LARGE_INTEGER frequency, begin, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&begin);
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+    return -1;
+  }
+  const pavane::win::UniqueKernelHandle process(started.hProcess);
+  const pavane::win::UniqueKernelHandle thread(started.hThread);
+  double elapsed = -1;
+  for (int poll = 0; poll < 60000; ++poll) {
+    Search search{started.dwProcessId, false};
+    EnumWindows(FindShown, reinterpret_cast<LPARAM>(&search));
+    QueryPerformanceCounter(&now);
+    if (search.found) {
+      elapsed = 1000.0 * static_cast<double>(now.QuadPart - begin.QuadPart) / static_cast<double>(frequency.QuadPart);
+      break;
+    }
+    if (WaitForSingleObject(process.Get(), 1) == WAIT_OBJECT_0) break;
+  }
+  TerminateProcess(process.Get(), 0);
+  WaitForSingleObject(process.Get(), 5000);
+  return elapsed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: startup_timer RUNS PROGRAM [ARGUMENTS]\n");
+    return 2;
+  }
+  std::string commandLine = std::string("\"") + argv[2] + "\"";
+  for (int i = 3; i < argc; ++i) commandLine += std::string(" ") + argv[i];
+  const int runs = std::atoi(argv[1]);
+  for (int run = 0; run < runs; ++run) {
+    const double ms = TimeOne(commandLine);
+    if (ms < 0) {
+      std::fprintf(stderr, "startup_timer: %s showed no window\n", argv[2]);
+      return 1;
+    }
+    std::printf("%.1f\n", ms);
+    std::fflush(stdout);
+  }
+  return 0;
+}
