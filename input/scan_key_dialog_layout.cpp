@@ -31,9 +31,10 @@ constexpr Control SpecialKey(std::string_view name, std::string_view caption, in
 
 // Neither OK nor Cancel is the default or the cancel button: Enter and Esc
 // are keys to assign like any other.
+// The picture comes before its frame, which so lies below it.
 constexpr std::array kControls{
-    Control{.kind = Kind::Bevel, .name = "Bevel", .bounds = {70, 46, 329, 163}},
     Control{.kind = Kind::Picture, .name = "Image1", .bounds = {72, 48, 325, 159}, .resource = IDB_CONTROLLER},
+    Control{.kind = Kind::Bevel, .name = "Bevel", .bounds = {70, 46, 329, 163}},
     MarkerBar("Shape1", {59, 112, 85, 4}),
     MarkerBar("Shape2", {331, 112, 78, 4}),
     MarkerBar("Shape3", {64, 136, 57, 4}),

@@ -41,7 +41,8 @@ class Picture : public ControlKind {
   WindowParams Params(const forms::Control& spec) const override {
     const bool icon = FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(spec.resource),
                                     MAKEINTRESOURCEA(14)) != nullptr;  // RT_GROUP_ICON
-    // Shapes lie on pictures: a picture never paints over its siblings.
+    // Shapes lie on pictures, and a frame may lie around one: a picture never
+    // paints over the siblings above it (a frame declared after it lies below).
     return {.style = static_cast<DWORD>((icon ? SS_ICON : SS_BITMAP) | SS_REALSIZECONTROL | WS_CLIPSIBLINGS),
             .hasText = false};
   }
@@ -53,9 +54,9 @@ class Bevel : public ControlKind {
  public:
   WindowParams Params(const forms::Control& spec) const override {
     const auto& b = spec.bounds;
-    return {.style = static_cast<DWORD>(
-                (b.height <= 2 ? SS_ETCHEDHORZ : (b.width <= 2 ? SS_ETCHEDVERT : SS_ETCHEDFRAME)) | WS_CLIPSIBLINGS),
-            .hasText = false};
+    return {
+        .style = static_cast<DWORD>(b.height <= 2 ? SS_ETCHEDHORZ : (b.width <= 2 ? SS_ETCHEDVERT : SS_ETCHEDFRAME)),
+        .hasText = false};
   }
   // The static control widens an etched line by its border; the table's size wins.
   void Setup(FormWindow::Impl&, ControlWindow& control) const override {

@@ -122,8 +122,8 @@ def controller(picture_class):
     # Arrows on the pad's arms, pointing outwards.
     for i in range(4):
         for j in range(-i, i + 1):
-            pic.put(76 + j, 63 + i, PAD_MARK)
-            pic.put(76 + j, 115 - i, PAD_MARK)
+            pic.put(76 + j, 61 + i, PAD_MARK)
+            pic.put(76 + j, 117 - i, PAD_MARK)
             pic.put(50 + i, 89 + j, PAD_MARK)
             pic.put(102 - i, 89 + j, PAD_MARK)
 
