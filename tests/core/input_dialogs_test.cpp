@@ -4,9 +4,14 @@
 // storing nothing; digits in the joystick fields, Enter and Esc.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "forms/form_tree.h"
+#include "input/joy_map_dialog_layout.h"
+#include "input/scan_key_dialog_layout.h"
 #include "settings/settings.h"
 #include "tests/support/memory_program.h"
 
@@ -220,6 +225,39 @@ TEST_F(InputDialogsTest, JoystickDigitsEnterIsOkEscIsCancel) {
     dialog.Click("OKButton");
   });
   EXPECT_EQ(settings().JoyMap, "7, 7, 0, 3, 2, 4, 5, 6");
+}
+
+// Each bar runs from one field (touching it, or a pixel short of it) onto the
+// picture, and each field has exactly one bar.
+TEST(InputDialogLayouts, EveryBarJoinsOneFieldToThePicture) {
+  for (const forms::Form* form : {&ScanKeyDialogForm(), &JoyMapDialogForm()}) {
+    SCOPED_TRACE(std::string(form->name));
+    const auto& picture = form->controls[forms::ControlIndex(*form, "Image1")].bounds;
+    std::map<std::string_view, int> barsOfField;
+    for (const auto& bar : form->controls) {
+      if (bar.kind != forms::Kind::Shape) continue;
+      SCOPED_TRACE(std::string(bar.name));
+      const auto& b = bar.bounds;
+      EXPECT_EQ(std::min(b.width, b.height), 4);
+      int met = 0;
+      for (const auto& field : form->controls) {
+        if (field.kind != forms::Kind::Edit) continue;
+        const auto& f = field.bounds;
+        if (b.left <= f.left + f.width + 1 && f.left - 1 <= b.left + b.width && b.top <= f.top + f.height + 1 &&
+            f.top - 1 <= b.top + b.height) {
+          ++met;
+          ++barsOfField[field.name];
+        }
+      }
+      EXPECT_EQ(met, 1);
+      const bool onPicture = b.left < picture.left + picture.width && picture.left < b.left + b.width &&
+                             b.top < picture.top + picture.height && picture.top < b.top + b.height;
+      EXPECT_TRUE(onPicture);
+    }
+    for (const auto& field : form->controls) {
+      if (field.kind == forms::Kind::Edit) EXPECT_EQ(barsOfField[field.name], 1) << field.name;
+    }
+  }
 }
 
 }  // namespace
