@@ -11,6 +11,7 @@
 #include "favorites/menu_metrics.h"
 #include "forms/form_view.h"
 #include "forms/prompter.h"
+#include "input/key_translator.h"
 #include "launch/emulator.h"
 #include "settings/config_file.h"
 #include "settings/template_io.h"
@@ -19,13 +20,14 @@ namespace pavane {
 
 // What the main window's commands need of the system: the forms they open,
 // the questions they ask, the registry, the emulator and the figures the
-// favourites' menu columns are measured against.
+// favourites' menu columns are measured against, the keyboard layout.
 struct Services {
   forms::FormHost& forms;
   forms::Prompter& prompter;
   StateStore& registry;
   EmulatorLauncher& launcher;
   MenuMetrics& menuMetrics;
+  const KeyTranslator& keys;
 };
 
 // The main window: the form built from MainFormLayout(), and the handlers its

@@ -14,6 +14,7 @@
 #define IDB_FAVORITES 207
 #define IDB_ABOUT_BANNER 301
 #define IDB_ABOUT_GLYPH 302
+#define IDB_CONTROLLER 401
 
 // The string table's numbers and texts.
 #include "base/message_texts.h"

@@ -26,6 +26,7 @@ enum class Kind {
   PageControl,  // tabs; its pages are the Page controls whose parent it is
   Page,
   Painted,  // windowless control that the widget named in `widget` paints on its parent
+  Shape,    // a rectangle filled with `color`, without outline, above the pictures it lies on
 };
 
 // The results of a modal form: the button, Esc or close box that ended it.
@@ -78,6 +79,7 @@ struct Control {
   int resource = 0;                    // picture or glyph resource
   std::string_view dropDownMenu = {};  // tool buttons: the pop-up menu they drop down
   std::string_view widget = {};        // painted controls: the widget that draws them
+  unsigned color = 0;                  // shapes: 0xRRGGBB
 };
 
 struct MenuItem {
@@ -89,8 +91,9 @@ struct MenuItem {
 };
 
 enum class Frame {
-  Single,  // main window: not resizable, system menu and minimise box
-  Dialog,  // fixed dialog frame with only the system menu
+  Single,    // main window: not resizable, system menu and minimise box
+  Dialog,    // fixed dialog frame with only the system menu
+  Sizeable,  // a normal window: sizing frame, system menu, minimise and maximise boxes
 };
 
 struct Form {

@@ -29,7 +29,15 @@ struct FileDialogRequest {
   bool promptOverwrite = false;  // save: ask before replacing a file
 };
 
-// Every question, message and file dialog of the program goes through this
+// An input box: the prompt over a one-line edit that starts with `text`, OK
+// and Cancel.
+struct InputRequest {
+  std::string caption;
+  std::string prompt;
+  std::string text;
+};
+
+// Every question, message, input box and file dialog of the program goes through this
 // seam, so a test can answer them from a script and see what was asked.
 class Prompter {
  public:
@@ -42,6 +50,8 @@ class Prompter {
   virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
   // The folder browser; `startFolder` is selected when it opens.
   virtual std::optional<std::string> BrowseFolder(const std::string& title, const std::string& startFolder) = 0;
+  // The text as the user left it on OK; nothing on Cancel or the close box.
+  virtual std::optional<std::string> InputBox(const InputRequest& request) = 0;
 };
 
 }  // namespace pavane::forms

@@ -67,6 +67,8 @@ const ControlKind& KindOf(forms::Kind kind) {
       return PageKind();
     case Kind::Painted:
       return PaintedKind();
+    case Kind::Shape:
+      return ShapeKind();
   }
   throw std::logic_error("unknown control kind");
 }

@@ -111,6 +111,7 @@ const ControlKind& UpDownKind();
 const ControlKind& PictureKind();
 const ControlKind& PanelKind();
 const ControlKind& BevelKind();
+const ControlKind& ShapeKind();
 const ControlKind& PageControlKind();
 const ControlKind& PageKind();
 const ControlKind& PaintedKind();

@@ -1,4 +1,4 @@
-// Up-downs, pictures, bevels, panels, pages and the page control.
+// Up-downs, pictures, bevels, shapes, panels, pages and the page control.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -41,7 +41,10 @@ class Picture : public ControlKind {
   WindowParams Params(const forms::Control& spec) const override {
     const bool icon = FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(spec.resource),
                                     MAKEINTRESOURCEA(14)) != nullptr;  // RT_GROUP_ICON
-    return {.style = static_cast<DWORD>((icon ? SS_ICON : SS_BITMAP) | SS_REALSIZECONTROL), .hasText = false};
+    // Shapes lie on pictures, and a frame may lie around one: a picture never
+    // paints over the siblings above it (a frame declared after it lies below).
+    return {.style = static_cast<DWORD>((icon ? SS_ICON : SS_BITMAP) | SS_REALSIZECONTROL | WS_CLIPSIBLINGS),
+            .hasText = false};
   }
   void Setup(FormWindow::Impl& form, ControlWindow& control) const override { form.LoadPicture(control); }
   bool StartsGroup() const override { return false; }
@@ -59,6 +62,22 @@ class Bevel : public ControlKind {
   void Setup(FormWindow::Impl&, ControlWindow& control) const override {
     SetWindowPos(control.hwnd, nullptr, 0, 0, control.spec->bounds.width, control.spec->bounds.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  bool StartsGroup() const override { return false; }
+};
+
+// A filled rectangle in the table's colour, above every sibling it lies on.
+class Shape : public ControlKind {
+ public:
+  WindowParams Params(const forms::Control&) const override { return {.style = SS_OWNERDRAW, .hasText = false}; }
+  void Setup(FormWindow::Impl&, ControlWindow& control) const override {
+    SetWindowPos(control.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  bool Draw(FormWindow::Impl&, const ControlWindow& control, const DRAWITEMSTRUCT& item) const override {
+    const unsigned color = control.spec->color;
+    const UniqueGdiObject brush(CreateSolidBrush(RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF)));
+    FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(brush.Get()));
+    return true;
   }
   bool StartsGroup() const override { return false; }
 };
@@ -150,6 +169,10 @@ const ControlKind& PictureKind() {
 }
 const ControlKind& BevelKind() {
   static const Bevel kind;
+  return kind;
+}
+const ControlKind& ShapeKind() {
+  static const Shape kind;
   return kind;
 }
 const ControlKind& PanelKind() {

@@ -126,6 +126,8 @@ void FormWindow::Impl::Build(HWND ownerWindow) {
   DWORD exStyle = WS_EX_CONTROLPARENT;
   if (form.frame == forms::Frame::Single) {
     style |= WS_OVERLAPPED | WS_MINIMIZEBOX;
+  } else if (form.frame == forms::Frame::Sizeable) {
+    style |= WS_OVERLAPPEDWINDOW;
   } else {
     style |= WS_POPUP;
     exStyle |= WS_EX_DLGMODALFRAME;

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "forms/input_box_layout.h"
 #include "win32/error_display.h"
+#include "win32/form_window.h"
 
 namespace pavane::win {
 namespace {
@@ -165,6 +167,18 @@ std::optional<std::string> Win32Prompter::BrowseFolder(const std::string& title,
   }
   if (SUCCEEDED(com)) CoUninitialize();
   return folder;
+}
+
+// An input box made by the form engine from its table.
+std::optional<std::string> Win32Prompter::InputBox(const forms::InputRequest& request) {
+  namespace ui = forms::input_box;
+  FormWindow box(forms::InputBoxForm());
+  box.Create(PromptOwner(owner_));
+  box.SetCaption(request.caption);
+  box.SetText(ui::Prompt, request.prompt);
+  box.SetText(ui::Edit, request.text);
+  if (box.ShowModal() != forms::kModalOk) return std::nullopt;
+  return box.Text(ui::Edit);
 }
 
 }  // namespace pavane::win

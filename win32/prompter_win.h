@@ -10,7 +10,7 @@
 
 namespace pavane::win {
 
-// The real questions, messages, file dialogs and folder browser, each modal
+// The real questions, messages, input boxes, file dialogs and folder browser, each modal
 // over the window that asks: the innermost modal dialog, else `owner` (the
 // main window).
 class Win32Prompter : public forms::Prompter {
@@ -25,6 +25,7 @@ class Win32Prompter : public forms::Prompter {
   std::vector<std::string> OpenFiles(const forms::FileDialogRequest& request) override;
   std::optional<std::string> SaveFile(const forms::FileDialogRequest& request) override;
   std::optional<std::string> BrowseFolder(const std::string& title, const std::string& startFolder) override;
+  std::optional<std::string> InputBox(const forms::InputRequest& request) override;
 
  private:
   enum class FileDialog { Open, OpenMany, Save };

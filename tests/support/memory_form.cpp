@@ -13,6 +13,7 @@ namespace {
 
 using forms::Kind;
 
+constexpr int kVirtualTab = 0x09;
 constexpr int kVirtualReturn = 0x0D;
 constexpr int kVirtualEscape = 0x1B;
 
@@ -114,16 +115,37 @@ void MemoryForm::Show() {
     return;
   }
   // The first tab stop in tab order, as the system finds it.
-  std::function<std::optional<std::string_view>(std::string_view)> first = [&](std::string_view parent) {
+  const auto stops = TabStops();
+  if (!stops.empty()) Focus(stops.front());
+}
+
+std::vector<std::string_view> MemoryForm::TabStops() const {
+  std::vector<std::string_view> stops;
+  std::function<void(std::string_view)> walk = [&](std::string_view parent) {
     for (const auto index : forms::OrderedChildren(layout_, parent)) {
       const auto& control = layout_.controls[index];
       if (!StateOf(control.name).enabled) continue;
-      if (forms::IsTabStop(control.kind) || control.kind == Kind::RadioGroup) return std::optional(control.name);
-      if (auto inside = first(control.name)) return inside;
+      if (control.kind == Kind::Page && VisiblePage(control.parent) != control.name) continue;
+      if (forms::IsTabStop(control.kind) || control.kind == Kind::RadioGroup) stops.push_back(control.name);
+      walk(control.name);
     }
-    return std::optional<std::string_view>();
   };
-  if (const auto control = first({})) Focus(*control);
+  walk({});
+  return stops;
+}
+
+void MemoryForm::PressTab(bool backwards) {
+  const auto stops = TabStops();
+  if (stops.empty()) return;
+  const auto at = std::find(stops.begin(), stops.end(), focused_);
+  std::size_t next = 0;
+  if (at != stops.end()) {
+    const std::size_t here = static_cast<std::size_t>(at - stops.begin());
+    next = backwards ? (here + stops.size() - 1) % stops.size() : (here + 1) % stops.size();
+  } else if (backwards) {
+    next = stops.size() - 1;
+  }
+  Focus(stops[next]);
 }
 
 int MemoryForm::ShowModal() {
@@ -431,6 +453,10 @@ void MemoryForm::SelectItems(std::string_view list, const std::set<int>& selecte
 }
 
 void MemoryForm::PressKey(int virtualKey) {
+  if (virtualKey == kVirtualTab) {
+    PressTab();
+    return;
+  }
   if (!focused_.empty()) {
     const auto& spec = Spec(focused_);
     if (!spec.onKeyDown.empty()) {

@@ -81,10 +81,14 @@ class MemoryForm : public forms::FormView {
   void ClickUpDown(std::string_view name, bool up);
   // What the user types into an edit.
   void Type(std::string_view edit, std::string_view text) { SetText(edit, text); }
-  // A key pressed in the focused control: its key-down handler hears it;
+  // A key pressed in the focused control: Tab moves the focus on (as
+  // PressTab); any other key goes to the control's key-down handler;
   // without one, Enter presses the focused push button or the default
   // button and Esc the cancel button (a modal form ends with Cancel).
   void PressKey(int virtualKey);
+  // Tab, or Shift+Tab: the focus moves to the next (previous) usable tab
+  // stop in tab order, from the last one round to the first.
+  void PressTab(bool backwards = false);
   // A character typed into the focused control.
   void TypeCharacter(char character);
   // A menu item chosen: of the table, or added at run time.
@@ -125,6 +129,8 @@ class MemoryForm : public forms::FormView {
   void Raise(std::string_view handler, const forms::Control& sender, int key = 0, char character = 0);
   void RaiseDestroy();
   bool IsMenu(std::string_view menu) const;
+  // The usable tab stops in the order Tab visits them.
+  std::vector<std::string_view> TabStops() const;
 
   const forms::Form& layout_;
   forms::HandlerTable handlers_;

@@ -8,11 +8,12 @@
 #include "tests/support/memory_form.h"
 #include "tests/support/memory_store.h"
 #include "tests/support/scripted_prompter.h"
+#include "tests/support/us_keyboard.h"
 
 namespace pavane::testing {
 
 // The main window with everything it asks the system for in memory, on a
-// 600-pixel screen with 19-pixel menu items.
+// 600-pixel screen with 19-pixel menu items and a US keyboard.
 struct MemoryProgram {
   ~MemoryProgram() {
     EXPECT_TRUE(prompter.ScriptUsedUp()) << "questions left unasked";
@@ -26,7 +27,8 @@ struct MemoryProgram {
   MemoryStore registry;
   FakeLauncher launcher;
   FixedMenuMetrics menuMetrics;
-  TMainForm main{state, {host, prompter, registry, launcher, menuMetrics}};
+  UsKeyboard keys;
+  TMainForm main{state, {host, prompter, registry, launcher, menuMetrics, keys}};
 };
 
 }  // namespace pavane::testing

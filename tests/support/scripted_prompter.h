@@ -16,13 +16,14 @@ namespace pavane::testing {
 // an answer of the wrong kind) fails the test and gets Cancel / no path.
 class ScriptedPrompter : public forms::Prompter {
  public:
-  enum class Kind { Message, OpenFile, OpenFiles, SaveFile, BrowseFolder };
+  enum class Kind { Message, OpenFile, OpenFiles, SaveFile, BrowseFolder, Input };
 
   struct Request {
     Kind kind = Kind::Message;
     forms::MessageRequest message;  // Kind::Message
     forms::FileDialogRequest file;  // the file dialogs; the folder browser's title and start folder
                                     // are in file.title and file.initialDirectory
+    forms::InputRequest input;      // Kind::Input
   };
 
   // Script: the answer to the next message box, file dialog or folder browser.
@@ -45,6 +46,12 @@ class ScriptedPrompter : public forms::Prompter {
   }
   ScriptedPrompter& FolderAnswer(std::optional<std::string> folder) {
     script_.push_back({.kind = Kind::BrowseFolder, .chosen = folder.has_value(), .path = folder.value_or("")});
+    return *this;
+  }
+
+  // The text typed into the next input box before OK; none: Cancel.
+  ScriptedPrompter& InputAnswer(std::optional<std::string> text) {
+    script_.push_back({.kind = Kind::Input, .chosen = text.has_value(), .path = text.value_or("")});
     return *this;
   }
 
@@ -89,10 +96,19 @@ class ScriptedPrompter : public forms::Prompter {
     request.initialDirectory = startFolder;
     return PathFor(Kind::BrowseFolder, request);
   }
+  std::optional<std::string> InputBox(const forms::InputRequest& request) override {
+    requests_.push_back({.kind = Kind::Input, .input = request});
+    if (script_.empty() || script_.front().kind != Kind::Input) {
+      ADD_FAILURE() << "unexpected input box \"" << request.caption << "\""
+                    << (script_.empty() ? ", the script is used up" : ", the script expected something else");
+      return std::nullopt;
+    }
+    return TakePath();
+  }
 
  private:
   // One scripted answer: a button for a message box; for the dialogs the chosen
-  // path, or none (Cancel).
+  // path or the text typed, or none (Cancel).
   struct Scripted {
     Kind kind = Kind::Message;
     forms::Answer answer = forms::Answer::Cancel;
@@ -113,6 +129,8 @@ class ScriptedPrompter : public forms::Prompter {
         return "save dialog";
       case Kind::BrowseFolder:
         return "folder browser";
+      case Kind::Input:
+        return "input box";
     }
     return "?";
   }
@@ -130,6 +148,11 @@ class ScriptedPrompter : public forms::Prompter {
 
   std::optional<std::string> PathFor(Kind kind, const forms::FileDialogRequest& request) {
     if (!Expect(kind, request)) return std::nullopt;
+    return TakePath();
+  }
+
+  // The next answer's path or text; none when it was Cancel.
+  std::optional<std::string> TakePath() {
     std::optional<std::string> path;
     if (script_.front().chosen) path = script_.front().path;
     script_.pop_front();

@@ -21,6 +21,8 @@ import os
 import struct
 import sys
 
+from controller import controller
+
 # ---------------------------------------------------------------------------
 # Colours
 
@@ -926,6 +928,7 @@ def pictures():
         ('favorites.bmp', 'bmp', [(favorites_colour, 4)]),
         ('about_banner.bmp', 'bmp', [(banner(), 8)]),
         ('about_glyph.bmp', 'bmp', [(from_map(GLYPH_MAP), 4)]),
+        ('controller.bmp', 'bmp', [(controller(Picture), 8)]),
     ]
 
 
@@ -942,6 +945,7 @@ EXPECTED = {
     'favorites.bmp': [(20, 20, 4)],
     'about_banner.bmp': [(350, 92, 8)],
     'about_glyph.bmp': [(16, 22, 4)],
+    'controller.bmp': [(325, 159, 8)],
 }
 
 # Toolbar bitmaps that share one background colour, by button.
