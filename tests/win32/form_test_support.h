@@ -142,6 +142,7 @@ class RecordingForm {
       for (const auto& item : menu) Record(item.handler);
     }
     if (!layout.onDestroy.empty()) window.Bind(layout.onDestroy, [](const forms::Event&) {});
+    Record(layout.onDropFiles);
     window.Create();
     window.Show();
     win::PumpMessages();
