@@ -66,20 +66,27 @@ class PavaneExeTest : public ::testing::Test {
 
   std::string Games() const { return emulator.Temp().Path().string(); }
 
+  // Starts Pavane.exe as the shell does, with `arguments` after its quoted path.
+  void Start(const std::string& arguments) {
+    std::string commandLine = "\"" + ExecutableDirectory() + "Pavane.exe\"" + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+    process.Reset(started.hProcess);
+    thread.Reset(started.hThread);
+  }
+
   testing::StandInFolder emulator;
   testing::ScopedEnvironment record;
   testing::ScopedEnvironment runFor;
+  PROCESS_INFORMATION started{};
+  win::UniqueKernelHandle process;
+  win::UniqueKernelHandle thread;
 };
 
 TEST_F(PavaneExeTest, RunsTheEmulatorFromItsMenuAndStoresItsStateOnClose) {
-  std::string commandLine = "\"" + ExecutableDirectory() + "Pavane.exe\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  ASSERT_TRUE(
-      CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
-  const win::UniqueKernelHandle process(started.hProcess);
-  const win::UniqueKernelHandle thread(started.hThread);
+  ASSERT_NO_FATAL_FAILURE(Start(""));
 
   const HWND main = WaitForWindow([] { return FindWindowA(nullptr, "Pavane"); });
   ASSERT_NE(main, nullptr) << "the main window did not open";
@@ -118,14 +125,7 @@ TEST_F(PavaneExeTest, AQuotedRomOnTheCommandLineIsChosenAfterZsnesCfgIsRead) {
   std::filesystem::create_directory(emulator.Temp().Path() / "My Roms");
   const std::string rom = emulator.Temp().Write("My Roms\\SUPER-UFO.SMC", testing::RomImage("SUPER UFO"));
   emulator.Temp().Write("My Roms\\SUPER-UFO.pvt", std::string());
-  std::string commandLine = "\"" + ExecutableDirectory() + "Pavane.exe\" \"" + rom + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  ASSERT_TRUE(
-      CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
-  const win::UniqueKernelHandle process(started.hProcess);
-  const win::UniqueKernelHandle thread(started.hThread);
+  ASSERT_NO_FATAL_FAILURE(Start(" \"" + rom + "\""));
 
   // The per-ROM question, asked over the main window once it shows the ROM.
   const HWND question = WaitForWindow([] { return FindWindowA("#32770", "Pavane"); });
