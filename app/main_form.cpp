@@ -38,6 +38,7 @@ forms::HandlerTable TMainForm::Handlers() {
   handler("GammaSpinChanging", &TMainForm::GammaSpinChanging);
   handler("GammaSpinClick", &TMainForm::GammaSpinClick);
   handler("FaveClick", &TMainForm::FaveClick);
+  handler("FormDropFiles", &TMainForm::FormDropFiles);
   return handlers;
 }
 

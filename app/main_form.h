@@ -80,6 +80,12 @@ class TMainForm {
   void ScanKeyButtonClick(const forms::Event& event);
   void JoystickButtonClick();
   void FaveClick(const forms::Event& event);
+  // Files dropped on the window from the shell.
+  void FormDropFiles(const forms::Event& event);
+
+  // A ROM chosen outside the open dialog (a favourite, a drop, the command
+  // line) becomes the current ROM exactly as the dialog's choice does.
+  void ChooseRom(const std::string& romPath);
 
  private:
   forms::HandlerTable Handlers();
@@ -95,7 +101,8 @@ class TMainForm {
   bool ConsentToNewerVersion(std::int32_t version);
   NewerVersionConsent NewerVersionQuestioner();
   void OfferROMSettings(const std::string& romPath);
-  void ChooseRom(const std::string& romPath);
+  // Load Template once its file is chosen.
+  void LoadTemplateFile(const std::string& path);
 
   // The favourites list changed as a whole: the menu items built for the old
   // list go, those of the new one come.

@@ -3,7 +3,9 @@
 
 #include "app/main_form.h"
 #include "base/message_texts.h"
+#include "base/text_rules.h"
 #include "launch/rom_choice.h"
+#include "settings/file_io.h"
 #include "settings/template_file.h"
 #include "settings/template_io.h"
 
@@ -46,15 +48,31 @@ void TMainForm::LoadSettingsMenuClick() {
   request.filter = std::string("All settings files (*.pvt;*.cfg)|*.pvt;*.cfg|") + kTemplateFilter;
   request.defaultExtension = "PVT";
   request.mustExist = true;
-  const auto path = services_.prompter.OpenFile(request);
-  if (!path) return;
+  if (const auto path = services_.prompter.OpenFile(request)) LoadTemplateFile(*path);
+}
+
+void TMainForm::LoadTemplateFile(const std::string& path) {
   FileError error;
-  if (LoadTemplate(*path, State().settings, State().configLines, NewerVersionQuestioner(), error) ==
+  if (LoadTemplate(path, State().settings, State().configLines, NewerVersionQuestioner(), error) ==
       TemplateRead::CannotOpen) {
     ShowError(error.message);
     return;
   }
   ShowSettings();
+}
+
+// One file: a template (.pvt or .cfg) is loaded, anything else is taken as a
+// ROM. Several files at once, or a folder, mean nothing here.
+void TMainForm::FormDropFiles(const forms::Event& event) {
+  if (event.files.size() != 1) return;
+  const std::string& path = event.files.front();
+  if (!FileExists(path)) return;
+  const std::string extension = UpperAscii(FileExtension(path));
+  if (extension == ".PVT" || extension == ".CFG") {
+    LoadTemplateFile(path);
+  } else {
+    ChooseRom(path);
+  }
 }
 
 void TMainForm::SaveROMSettingsMenuClick() {

@@ -563,6 +563,7 @@ constexpr forms::Form kMainForm{
     .initialFocus = main_form::ZSnesDirEdit,
     .icon = IDI_APP,
     .onDestroy = "FormDestroy",
+    .onDropFiles = "FormDropFiles",
 };
 
 }  // namespace

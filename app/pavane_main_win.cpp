@@ -1,4 +1,5 @@
-// Program entry: the -U switch, the main window and the message loop.
+// Program entry: the -U switch, the main window, a ROM passed on the command
+// line and the message loop.
 
 #include <windows.h>
 
@@ -9,10 +10,12 @@
 
 #include "app/app_state.h"
 #include "app/app_title_win.h"
+#include "app/program_arguments.h"
 #include "app/program_win.h"
 #include "app/registry_state.h"
 #include "app/uninstall_win.h"
 #include "base/message_texts.h"
+#include "settings/file_io.h"
 #include "win32/error_display.h"
 #include "win32/form_window.h"
 #include "win32/prompter_win.h"
@@ -36,6 +39,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       program.Main().ExitClick();
       return 0;
     }
+    // A ROM from "Open with" or a file association, once ZSNES.CFG is read:
+    // its per-ROM settings then win over the file's.
+    if (const auto rom = pavane::CommandLineRom(GetCommandLineA(), pavane::FileExists)) program.Main().ChooseRom(*rom);
     return pavane::win::RunMessageLoop();
   } catch (const std::exception& error) {
     MessageBoxA(nullptr, error.what(), "Pavane", MB_OK | MB_ICONERROR);

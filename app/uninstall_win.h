@@ -7,7 +7,7 @@
 namespace pavane {
 
 // The -U step at start-up. When `commandLine` holds the switch, asks `question`
-// (captioned `appTitle`, Yes and No, no icon); on Yes removes `keyPath` below
+// (captioned `appTitle`, Yes and No with No the default, no icon); on Yes removes `keyPath` below
 // HKEY_CURRENT_USER with everything under it, telling the user which key
 // could not be removed if that fails. True when the program ends here.
 bool RunUninstallSwitch(std::string_view commandLine, std::string_view appTitle, std::string_view question,

@@ -6,6 +6,7 @@
 #include "favorites/favorites_dialog_layout.h"
 #include "launch/rom_choice.h"
 #include "launch/rom_title.h"
+#include "settings/file_io.h"
 
 namespace pavane {
 
@@ -29,6 +30,7 @@ forms::HandlerTable TFavoritesDialog::Handlers() {
   bind("UpBtnClick", &TFavoritesDialog::UpBtnClick);
   bind("DownBtnClick", &TFavoritesDialog::DownBtnClick);
   bind("FaveListBoxClick", &TFavoritesDialog::FaveListBoxClick);
+  handlers.Bind("FaveListBoxDropFiles", [this](const forms::Event& event) { FaveListBoxDropFiles(event); });
   return handlers;
 }
 
@@ -51,9 +53,20 @@ int TFavoritesDialog::SelectedCount() const {
 void TFavoritesDialog::AddBtnClick() {
   const int focused = window_->FocusedItem(ui::FaveListBox);
   const std::string current = focused >= 0 ? window_->ItemText(ui::FaveListBox, focused) : std::string();
-  for (const std::string& path : prompter_.OpenFiles(RomOpenRequest(gameDirectory_, current))) {
-    window_->AddItem(ui::FaveListBox, path);
+  AddEntries(prompter_.OpenFiles(RomOpenRequest(gameDirectory_, current)));
+}
+
+void TFavoritesDialog::AddEntries(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) window_->AddItem(ui::FaveListBox, path);
+}
+
+// The open dialog chooses files only, so a dropped folder is left out.
+void TFavoritesDialog::FaveListBoxDropFiles(const forms::Event& event) {
+  std::vector<std::string> files;
+  for (const std::string& path : event.files) {
+    if (FileExists(path)) files.push_back(path);
   }
+  AddEntries(files);
 }
 
 void TFavoritesDialog::RemoveBtnClick() {

@@ -32,6 +32,9 @@ class TFavoritesDialog {
   void UpBtnClick();
   void DownBtnClick();
   void FaveListBoxClick();
+  // Files dropped on the list from the shell join it as Add's choice does.
+  void FaveListBoxDropFiles(const forms::Event& event);
+  void AddEntries(const std::vector<std::string>& paths);
   // Moves the focused entry to `to`, which then is focused and selected.
   void MoveFocusedEntry(int from, int to);
   int SelectedCount() const;

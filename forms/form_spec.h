@@ -67,9 +67,10 @@ struct Control {
   std::string_view onMouseLeave = {};  // a button goes down on it, and comes up again
   std::string_view onMouseDown = {};
   std::string_view onMouseUp = {};
-  int modalResult = 0;     // buttons that end a dialog: 1 OK, 2 Cancel
-  bool isDefault = false;  // Enter
-  bool isCancel = false;   // Esc
+  std::string_view onDropFiles = {};  // files are dropped on it (their paths in the event)
+  int modalResult = 0;                // buttons that end a dialog: 1 OK, 2 Cancel
+  bool isDefault = false;             // Enter
+  bool isCancel = false;              // Esc
   bool enabled = true;
   bool bold = false;
   bool wordWrap = false;               // labels: keep the declared size and wrap; others fit their text
@@ -109,7 +110,8 @@ struct Form {
   std::string_view popupMenuName = {};
   std::string_view initialFocus = {};
   int icon = 0;
-  std::string_view onDestroy = {};  // handler raised when the form goes, however it is closed
+  std::string_view onDestroy = {};    // handler raised when the form goes, however it is closed
+  std::string_view onDropFiles = {};  // files are dropped on the form outside controls that take them
 };
 
 }  // namespace pavane::forms

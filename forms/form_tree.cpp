@@ -147,9 +147,9 @@ std::vector<std::size_t> OrderedChildren(const Form& form, std::string_view pare
   return result;
 }
 
-std::array<std::string_view, 9> HandlerNamesOf(const Control& control) {
+std::array<std::string_view, 10> HandlerNamesOf(const Control& control) {
   return {control.onClick,      control.onChanging,   control.onEnter,     control.onKeyDown, control.onKeyPress,
-          control.onMouseEnter, control.onMouseLeave, control.onMouseDown, control.onMouseUp};
+          control.onMouseEnter, control.onMouseLeave, control.onMouseDown, control.onMouseUp, control.onDropFiles};
 }
 
 void CheckForm(const Form& form, const HandlerTable& handlers) {
@@ -169,8 +169,10 @@ void CheckForm(const Form& form, const HandlerTable& handlers) {
   if (!form.initialFocus.empty() && !FindControl(form, form.initialFocus)) {
     Fail(form, "the initial focus names the unknown control " + Quoted(form.initialFocus));
   }
-  if (!form.onDestroy.empty() && !handlers.Contains(form.onDestroy)) {
-    Fail(form, "the form names the handler " + Quoted(form.onDestroy) + ", which nobody bound");
+  for (const auto handler : {form.onDestroy, form.onDropFiles}) {
+    if (!handler.empty() && !handlers.Contains(handler)) {
+      Fail(form, "the form names the handler " + Quoted(handler) + ", which nobody bound");
+    }
   }
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/form_spec.h"
 
@@ -19,8 +20,9 @@ struct Sender {
 
 struct Event {
   Sender sender;
-  int key = 0;         // key-down: the virtual-key code
-  char character = 0;  // key-press: the character typed
+  int key = 0;                          // key-down: the virtual-key code
+  char character = 0;                   // key-press: the character typed
+  std::vector<std::string> files = {};  // drops: the paths of the files dropped, in the order given
 };
 
 using Handler = std::function<void(const Event&)>;

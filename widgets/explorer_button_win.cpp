@@ -248,8 +248,9 @@ void TExplorerButton::SetDown(bool down) {
 void TExplorerButton::SetAllowAllUp(bool allowAllUp) { state_.SetAllowAllUp(allowAllUp, GroupSiblings()); }
 
 void TExplorerButton::SetFont(std::string_view face, int height, Color color) {
-  font_.Reset(CreateFontA(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, std::string(face).c_str()));
+  font_.Reset(CreateFontA(-Site().Scaled(height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                          std::string(face).c_str()));
   fontColor_ = color;
   Repaint();
 }

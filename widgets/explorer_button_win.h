@@ -49,7 +49,7 @@ class TExplorerButton : public win::PaintedControl {
   void SetGroupIndex(int groupIndex);
   void SetDown(bool down);
   void SetAllowAllUp(bool allowAllUp);
-  // The caption's font: face, character height in pixels and colour.
+  // The caption's font: face, character height in pixels at 96 dots per inch, and colour.
   void SetFont(std::string_view face, int height, Color color);
 
   const ExplorerButtonState& State() const { return state_; }

@@ -61,6 +61,15 @@ class WholeWindowDC {
 }  // namespace
 
 void TurnOffSystemFrameDrawing(HWND window) {
+  // With visual styles the frame would be drawn themed around the classic
+  // caption buttons this form paints; an empty theme keeps it classic. The
+  // controls inside keep their themes: each window has its own.
+  using SetTheme = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+  if (const win::UniqueModule uxtheme(LoadLibraryA("uxtheme.dll")); uxtheme) {
+    const auto set =
+        reinterpret_cast<SetTheme>(reinterpret_cast<void*>(GetProcAddress(uxtheme.Get(), "SetWindowTheme")));
+    if (set) set(window, L"", L"");
+  }
   using SetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
   const win::UniqueModule dwm(LoadLibraryA("dwmapi.dll"));
   if (!dwm) return;

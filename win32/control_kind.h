@@ -65,7 +65,7 @@ class ControlKind {
   virtual bool OnNotify(FormWindow::Impl&, std::size_t, const NMHDR&) const { return false; }
   virtual bool OnScroll(FormWindow::Impl&, std::size_t, int /*request*/) const { return false; }
   // Owner-drawn parts; true when drawn.
-  virtual bool Measure(const ControlWindow&, MEASUREITEMSTRUCT&) const { return false; }
+  virtual bool Measure(const FormWindow::Impl&, const ControlWindow&, MEASUREITEMSTRUCT&) const { return false; }
   virtual bool Draw(FormWindow::Impl&, const ControlWindow&, const DRAWITEMSTRUCT&) const { return false; }
   // WM_CTLCOLORSTATIC: a brush of its own, with the colours set on `dc`.
   virtual std::optional<LRESULT> StaticColors(HDC) const { return std::nullopt; }

@@ -148,12 +148,16 @@ class RadioGroup : public GroupBox {
     for (std::size_t item = 0; item < spec.items.size(); ++item) {
       const auto box = forms::RadioItemBounds(spec.bounds, static_cast<int>(spec.items.size()), spec.columns,
                                               kFontCharHeight, static_cast<int>(item));
+      const auto place = form.scale(forms::Bounds{.left = control.layout.left + box.left,
+                                                  .top = control.layout.top + box.top,
+                                                  .width = box.width,
+                                                  .height = box.height});
       DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
       if (item == 0) style |= WS_GROUP | WS_TABSTOP;
       if (!spec.enabled) style |= WS_DISABLED;
       HWND button =
-          CreateWindowExA(0, "BUTTON", std::string(spec.items[item]).c_str(), style, control.bounds.left + box.left,
-                          control.bounds.top + box.top, box.width, box.height, control.container,
+          CreateWindowExA(0, "BUTTON", std::string(spec.items[item]).c_str(), style, place.left, place.top, place.width,
+                          place.height, control.container,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRadioIdBase + index * kMaxRadioItems + item)),
                           GetModuleHandleA(nullptr), nullptr);
       if (!button) throw std::runtime_error("could not create the items of " + std::string(spec.name));

@@ -20,7 +20,8 @@ class UpDown : public ControlKind {
     SendMessageA(control.hwnd, UDM_SETRANGE32, spec.rangeMin, spec.rangeMax);
     SendMessageA(control.hwnd, UDM_SETPOS32, 0, spec.position);
     // The up-down takes a default width of its own; the table's size wins.
-    SetWindowPos(control.hwnd, nullptr, 0, 0, spec.bounds.width, spec.bounds.height,
+    const RECT& place = control.bounds;
+    SetWindowPos(control.hwnd, nullptr, 0, 0, place.right - place.left, place.bottom - place.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   // Before the position moves.
@@ -60,7 +61,8 @@ class Bevel : public ControlKind {
   }
   // The static control widens an etched line by its border; the table's size wins.
   void Setup(FormWindow::Impl&, ControlWindow& control) const override {
-    SetWindowPos(control.hwnd, nullptr, 0, 0, control.spec->bounds.width, control.spec->bounds.height,
+    const RECT& place = control.bounds;
+    SetWindowPos(control.hwnd, nullptr, 0, 0, place.right - place.left, place.bottom - place.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   bool StartsGroup() const override { return false; }
@@ -140,10 +142,11 @@ class PageControl : public ControlKind {
     // The tab control must never paint over its pages: its window region
     // leaves out the page area.
     if (!pages.empty()) {
-      const auto& spec = *control.spec;
-      const auto& page = form.form.controls[pages.front()].bounds;
-      UniqueGdiObject whole(CreateRectRgn(0, 0, spec.bounds.width, spec.bounds.height));
-      UniqueGdiObject hole(CreateRectRgn(page.left, page.top, page.left + page.width, page.top + page.height));
+      const RECT& tabs = control.bounds;
+      const RECT& page = form.controls[pages.front()].bounds;
+      UniqueGdiObject whole(CreateRectRgn(0, 0, tabs.right - tabs.left, tabs.bottom - tabs.top));
+      UniqueGdiObject hole(
+          CreateRectRgn(page.left - tabs.left, page.top - tabs.top, page.right - tabs.left, page.bottom - tabs.top));
       HRGN region = CreateRectRgn(0, 0, 0, 0);
       CombineRgn(region, static_cast<HRGN>(whole.Get()), static_cast<HRGN>(hole.Get()), RGN_DIFF);
       if (!SetWindowRgn(control.hwnd, region, FALSE)) DeleteObject(region);

@@ -67,13 +67,14 @@ class OwnerDrawList : public DropDownList {
     DropDownList::Setup(form, control);
     // A plain list's rows follow its font; only owner-drawn rows take the table's height.
     if (control.spec->itemHeight > 0) {
-      SendMessageA(control.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), control.spec->itemHeight);
-      SendMessageA(control.hwnd, CB_SETITEMHEIGHT, 0, control.spec->itemHeight);
+      const int height = form.scale(control.spec->itemHeight);
+      SendMessageA(control.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height);
+      SendMessageA(control.hwnd, CB_SETITEMHEIGHT, 0, height);
     }
   }
-  bool Measure(const ControlWindow& control, MEASUREITEMSTRUCT& measure) const override {
+  bool Measure(const FormWindow::Impl& form, const ControlWindow& control, MEASUREITEMSTRUCT& measure) const override {
     if (measure.CtlType != ODT_COMBOBOX || control.spec->itemHeight <= 0) return false;
-    measure.itemHeight = static_cast<UINT>(control.spec->itemHeight);
+    measure.itemHeight = static_cast<UINT>(form.scale(control.spec->itemHeight));
     return true;
   }
   bool Draw(FormWindow::Impl& form, const ControlWindow&, const DRAWITEMSTRUCT& item) const override {
@@ -116,7 +117,9 @@ class ListBox : public ControlKind {
   }
   void Setup(FormWindow::Impl& form, ControlWindow& control) const override {
     AddItems(control, kListBoxMessages);
-    if (control.spec->itemHeight > 0) SendMessageA(control.hwnd, LB_SETITEMHEIGHT, 0, control.spec->itemHeight);
+    if (control.spec->itemHeight > 0) {
+      SendMessageA(control.hwnd, LB_SETITEMHEIGHT, 0, form.scale(control.spec->itemHeight));
+    }
     if (control.spec->selected >= 0) SetItemIndex(form, control, control.spec->selected);
   }
   void Notify(FormWindow::Impl& form, std::size_t index, int code, int) const override {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <stdexcept>
 
@@ -33,8 +34,14 @@ void CheckLimits(const forms::Form& form) {
   }
 }
 
-UniqueGdiObject FormFont(int weight) {
-  return UniqueGdiObject(CreateFontA(-kFontCharHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+int SystemDpi() {
+  WindowDC screen(nullptr);
+  const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
+  return dpi > 0 ? dpi : forms::DpiScale::kDesignDpi;
+}
+
+UniqueGdiObject FormFont(int charHeight, int weight) {
+  return UniqueGdiObject(CreateFontA(-charHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
                                      "MS Sans Serif"));
 }
@@ -56,9 +63,12 @@ void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT of
   const ControlKind& kind = *control.kind;
   control.container = container;
   control.page = page;
-  const int x = offset.x + spec.bounds.left;
-  const int y = offset.y + spec.bounds.top;
-  control.bounds = RECT{x, y, x + spec.bounds.width, y + spec.bounds.height};
+  control.layout = forms::Bounds{.left = offset.x + spec.bounds.left,
+                                 .top = offset.y + spec.bounds.top,
+                                 .width = spec.bounds.width,
+                                 .height = spec.bounds.height};
+  const forms::Bounds place = scale(control.layout);
+  control.bounds = RECT{place.left, place.top, place.left + place.width, place.top + place.height};
   creationOrder.push_back(index);
   if (kind.IsWindowless()) {
     MakePainted(index);
@@ -72,8 +82,8 @@ void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT of
   if (!spec.enabled) style |= WS_DISABLED;
   if (kind.StartsGroup()) style |= WS_GROUP;
   const std::string caption(params.hasText ? spec.caption : std::string_view());
-  control.hwnd = CreateWindowExA(params.exStyle, params.windowClass, caption.c_str(), style, x, y, spec.bounds.width,
-                                 spec.bounds.height + params.extraHeight, container,
+  control.hwnd = CreateWindowExA(params.exStyle, params.windowClass, caption.c_str(), style, place.left, place.top,
+                                 place.width, place.height + scale(params.extraHeight), container,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIdBase + index)),
                                  GetModuleHandleA(nullptr), kind.IsContainer() ? this : nullptr);
   if (!control.hwnd) {
@@ -85,14 +95,16 @@ void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT of
   kind.Setup(*this, control);
 }
 
-// Shows the icon or bitmap resource of a picture; a missing resource shows nothing.
+// Shows the icon or bitmap resource of a picture; a missing resource shows
+// nothing. The picture keeps its own size, centred in its scaled place: a
+// stretched icon or bitmap only turns blurred or blocky.
 void FormWindow::Impl::LoadPicture(ControlWindow& control) {
   const auto& spec = *control.spec;
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   if (spec.resource == 0) return;
+  SIZE size{spec.bounds.width, spec.bounds.height};  // an icon is loaded at its declared size
   if (FindResourceA(instance, MAKEINTRESOURCEA(spec.resource), MAKEINTRESOURCEA(14))) {  // RT_GROUP_ICON
-    HANDLE icon = LoadImageA(instance, MAKEINTRESOURCEA(spec.resource), IMAGE_ICON, spec.bounds.width,
-                             spec.bounds.height, LR_DEFAULTCOLOR);
+    HANDLE icon = LoadImageA(instance, MAKEINTRESOURCEA(spec.resource), IMAGE_ICON, size.cx, size.cy, LR_DEFAULTCOLOR);
     if (!icon) return;
     icons.emplace_back(static_cast<HICON>(icon));
     SendMessageA(control.hwnd, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
@@ -101,7 +113,14 @@ void FormWindow::Impl::LoadPicture(ControlWindow& control) {
     if (!bitmap) return;
     bitmaps.emplace_back(bitmap);
     SendMessageA(control.hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    BITMAP picture{};
+    if (GetObjectA(bitmap, sizeof picture, &picture)) size = SIZE{picture.bmWidth, picture.bmHeight};
+  } else {
+    return;
   }
+  const RECT& place = control.bounds;
+  SetWindowPos(control.hwnd, nullptr, (place.left + place.right - size.cx) / 2,
+               (place.top + place.bottom - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::Impl::Build(HWND ownerWindow) {
@@ -119,8 +138,9 @@ void FormWindow::Impl::Build(HWND ownerWindow) {
 
   const std::string className(form.className.empty() ? std::string_view("PavaneForm") : form.className);
   RegisterWindowClasses(className);
-  font = FormFont(FW_NORMAL);
-  boldFont = FormFont(FW_BOLD);
+  scale.dpi = SystemDpi();
+  font = FormFont(scale(kFontCharHeight), FW_NORMAL);
+  boldFont = FormFont(scale(kFontCharHeight), FW_BOLD);
 
   DWORD style = WS_CAPTION | WS_SYSMENU;
   DWORD exStyle = WS_EX_CONTROLPARENT;
@@ -140,7 +160,9 @@ void FormWindow::Impl::Build(HWND ownerWindow) {
     menusByName[std::string(form.popupMenuName)] = popup.Get();
   }
 
-  RECT frame{0, 0, form.clientWidth, form.clientHeight};
+  const int clientWidth = scale(form.clientWidth);
+  const int clientHeight = scale(form.clientHeight);
+  RECT frame{0, 0, clientWidth, clientHeight};
   AdjustWindowRectEx(&frame, style, bar ? TRUE : FALSE, exStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
@@ -157,8 +179,8 @@ void FormWindow::Impl::Build(HWND ownerWindow) {
     // A menu bar that wraps takes more room than AdjustWindowRectEx assumed.
     RECT client;
     GetClientRect(hwnd, &client);
-    const int dx = form.clientWidth - (client.right - client.left);
-    const int dy = form.clientHeight - (client.bottom - client.top);
+    const int dx = clientWidth - (client.right - client.left);
+    const int dy = clientHeight - (client.bottom - client.top);
     if (dx != 0 || dy != 0) {
       SetWindowPos(hwnd, nullptr, x - dx / 2, y - dy / 2, width + dx, height + dy, SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -177,6 +199,7 @@ void FormWindow::Impl::Build(HWND ownerWindow) {
     CreateChildren({}, hwnd, POINT{0, 0}, std::nullopt);
     for (auto& control : controls) control.kind->Link(*this, control);
     BuildAccelerators();
+    if (TakesDrops()) DragAcceptFiles(hwnd, TRUE);
     // The forms this program follows always underline their accelerator letters.
     SendMessageA(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
   } catch (...) {

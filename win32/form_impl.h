@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstddef>
 #include <functional>
 #include <map>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "base/handle_win.h"
+#include "forms/dpi_scale.h"
 #include "forms/form_spec.h"
 #include "forms/form_view.h"
 #include "win32/form_window.h"
@@ -33,7 +36,7 @@ inline constexpr int kDynamicIdEnd = 0x7FFF;
 // Radio button IDs of the last control must stay below the menu IDs.
 inline constexpr std::size_t kMaxControls = (kMenuIdBase - kRadioIdBase) / kMaxRadioItems;
 
-// The character height of the form font ("MS Sans Serif", 8 pt at 96 dpi).
+// The character height of the form font ("MS Sans Serif", 8 pt) at 96 dpi.
 inline constexpr int kFontCharHeight = 11;
 
 class ControlKind;
@@ -43,7 +46,8 @@ struct ControlWindow {
   const ControlKind* kind = nullptr;
   HWND hwnd = nullptr;              // none for painted controls
   HWND container = nullptr;         // the real window it lies in
-  RECT bounds{};                    // its place in the container
+  forms::Bounds layout;             // its place in the container at 96 dpi
+  RECT bounds{};                    // its place in the container, in pixels
   std::vector<HWND> items;          // radio groups: one button per item
   std::optional<std::size_t> page;  // the page it lies on, if any
   UniqueGdiObject glyph;            // buttons with a picture
@@ -68,6 +72,7 @@ struct FormWindow::Impl {
 
   HWND hwnd = nullptr;
   HWND owner = nullptr;
+  forms::DpiScale scale;  // the screen's, taken when the form is made
   UniqueGdiObject font;
   UniqueGdiObject boldFont;
   UniqueMenu popup;  // the menu bar belongs to the window
@@ -131,6 +136,10 @@ struct FormWindow::Impl {
   void FocusControl(std::size_t index, bool selectText);
   HWND FocusTarget(std::size_t index) const;
   void MoveRadioTabStop(std::size_t index);
+
+  // form_drop.cpp: files dropped from the shell.
+  bool TakesDrops() const;
+  void DropFiles(HDROP drop);
 
   // form_keyboard.cpp
   bool PreTranslate(MSG& msg);

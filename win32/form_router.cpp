@@ -222,7 +222,7 @@ bool FormWindow::Impl::Route(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_MEASUREITEM: {
       auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       const auto index = IndexOfId(static_cast<int>(measure.CtlID));
-      if (!index || !controls[*index].kind->Measure(controls[*index], measure)) return false;
+      if (!index || !controls[*index].kind->Measure(*this, controls[*index], measure)) return false;
       result = TRUE;
       return true;
     }
@@ -285,6 +285,9 @@ LRESULT FormWindow::Impl::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
         return 0;
       }
       break;
+    case WM_DROPFILES:
+      DropFiles(reinterpret_cast<HDROP>(wParam));
+      return 0;
     case WM_TIMER:
       if (const auto timer = timers.find(static_cast<unsigned>(wParam)); timer != timers.end()) {
         const auto tick = timer->second;  // a copy: the tick may stop its own timer

@@ -28,6 +28,8 @@ class PaintedSite {
   virtual void RaiseClick() = 0;
   // The form's font ("MS Sans Serif", 8 points).
   virtual HFONT FormFont() const = 0;
+  // A figure of the table at 96 dots per inch, in the form's pixels.
+  virtual int Scaled(int pixels) const = 0;
   // The other painted controls on the same container.
   virtual std::vector<PaintedControl*> Siblings() const = 0;
 };

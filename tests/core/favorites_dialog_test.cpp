@@ -4,6 +4,7 @@
 // the focused entry.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <set>
 #include <string>
@@ -195,6 +196,22 @@ TEST_F(FavoritesDialogTest, AddAppendsTheChosenFilesInTheirOrderAndKeepsTheSelec
   EXPECT_EQ(add.fileName, "C:\\1");  // the focused entry
   EXPECT_TRUE(add.mustExist);
   EXPECT_EQ(requests[2].file.fileName, "");  // an empty list
+}
+
+TEST_F(FavoritesDialogTest, FilesDroppedOnTheListAreAddedAsAddAddsThem) {
+  testing::TempDir dir;
+  dir.Write("B.SMC", "b");
+  dir.Write("A.SMC", "a");
+  std::filesystem::create_directory(dir.File("folder"));
+  const std::string b = dir.File("B.SMC");
+  const std::string a = dir.File("A.SMC");
+  const auto result = Run({"C:\\0"}, [&](MemoryForm& dialog) {
+    dialog.DropFiles(kList, {b, dir.File("folder"), a});
+    EXPECT_EQ(Entries(dialog), (List{"C:\\0", b, a}));
+    dialog.Click("OKBtn");
+  });
+  EXPECT_EQ(result, (List{"C:\\0", b, a}));
+  EXPECT_TRUE(prompter.Requests().empty());
 }
 
 // A ROM image whose low-bank header holds `title` with a valid checksum pair.

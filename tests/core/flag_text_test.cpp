@@ -77,19 +77,21 @@ TEST(PreferenceFlags, DefaultsAreOnExceptSaveWithoutPrompting) {
   EXPECT_TRUE(defaults.CfgOverwritePrompt);
 }
 
+bool NoFiles(const std::string&) { return false; }
+
 TEST(UninstallSwitch, FoundAnywhereInAnyCase) {
-  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe -U"));
-  EXPECT_TRUE(HasUninstallSwitch("\"C:\\Pavane\\Pavane.exe\" -u"));
-  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe x-uy"));
+  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe -U", NoFiles));
+  EXPECT_TRUE(HasUninstallSwitch("\"C:\\Pavane\\Pavane.exe\" -u", NoFiles));
+  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe x-uy", NoFiles));
   // Inside the program's own path counts too.
-  EXPECT_TRUE(HasUninstallSwitch("\"C:\\my-utils\\Pavane.exe\""));
+  EXPECT_TRUE(HasUninstallSwitch("\"C:\\my-utils\\Pavane.exe\"", NoFiles));
 }
 
 TEST(UninstallSwitch, AbsentWithoutTheTwoCharactersTogether) {
-  EXPECT_FALSE(HasUninstallSwitch(""));
-  EXPECT_FALSE(HasUninstallSwitch("\"C:\\Pavane\\Pavane.exe\""));
-  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe - U /U"));
-  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe -\xfc"));  // only a to z change case
+  EXPECT_FALSE(HasUninstallSwitch("", NoFiles));
+  EXPECT_FALSE(HasUninstallSwitch("\"C:\\Pavane\\Pavane.exe\"", NoFiles));
+  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe - U /U", NoFiles));
+  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe -\xfc", NoFiles));  // only a to z change case
 }
 
 TEST(UninstallSwitch, FailureTextNamesTheWholeKey) {

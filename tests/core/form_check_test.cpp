@@ -90,6 +90,7 @@ TEST(FormCheck, TheProgramsFormsAreWhole) {
       for (const auto& item : menu) everything.Bind(item.handler, [](const forms::Event&) {});
     }
     everything.Bind(form->onDestroy, [](const forms::Event&) {});
+    everything.Bind(form->onDropFiles, [](const forms::Event&) {});
     EXPECT_NO_THROW(forms::CheckForm(*form, everything));
   }
   for (int number = 1; number <= 12; ++number) {

@@ -8,9 +8,11 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/main_form_layout.h"
+#include "forms/dpi_scale.h"
 #include "forms/form_keys.h"
 #include "forms/radio_layout.h"
 
@@ -175,6 +177,34 @@ TEST(RadioLayout, SplitsLeftoverPixelsAndFillsColumnsFirst) {
   // No columns counts as one; no items still gives a place.
   EXPECT_EQ(forms::RadioItemBounds(group, 1, 0, 11, 0), (Bounds{8, 12, 100, 44}));
   EXPECT_EQ(forms::RadioItemBounds(group, 0, 1, 11, 0).left, 8);
+}
+
+TEST(DpiScale, NothingMovesAt96AndOtherDensitiesRoundToTheNearestPixel) {
+  const forms::DpiScale design;
+  for (const auto& control : MainFormLayout().controls) {
+    const forms::Bounds scaled = design(control.bounds);
+    EXPECT_EQ(std::tie(scaled.left, scaled.top, scaled.width, scaled.height),
+              std::tie(control.bounds.left, control.bounds.top, control.bounds.width, control.bounds.height));
+  }
+  const forms::DpiScale large{.dpi = 120};
+  const forms::DpiScale larger{.dpi = 144};
+  EXPECT_EQ(large(400), 500);
+  EXPECT_EQ(large(393), 491);   // 491.25
+  EXPECT_EQ(larger(393), 590);  // 589.5: halves go up
+  EXPECT_EQ(larger(11), 17);
+  EXPECT_EQ(larger(-11), -17);  // and away from zero below it
+  EXPECT_EQ(large(0), 0);
+}
+
+TEST(DpiScale, ControlsThatTouchAt96StillTouch) {
+  // GammaEdit ends where GammaSpin begins; sizes scaled alone would leave a gap or overlap.
+  const forms::DpiScale scale{.dpi = 120};
+  const forms::Bounds edit = scale(forms::Bounds{224, 111, 41, 21});
+  const forms::Bounds spin = scale(forms::Bounds{265, 111, 15, 21});
+  EXPECT_EQ(edit.left + edit.width, spin.left);
+  EXPECT_EQ(edit.height, spin.height);
+  EXPECT_EQ(edit.left, 280);
+  EXPECT_EQ(edit.width, 51);  // 331.25 - 280
 }
 
 TEST(MainFormLayout, MenusCarryTheirCommandsAndShortcuts) {

@@ -2,6 +2,7 @@
 // both forms, the version question, per-ROM settings and the ROM choice.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "settings/config_lines.h"
@@ -149,6 +150,50 @@ TEST_F(MainFormFilesTest, RomChoiceSetsTheCaptionAndOffersItsSettings) {
   Prompter().OpenAnswer(rom);
   Form().OpenClick();
   EXPECT_EQ(Window().Text("FrameSkipEdit"), "1");
+}
+
+// A drop from the shell does what the open dialogs' choices do, without a dialog.
+TEST_F(MainFormFilesTest, ADroppedRomIsChosenAsTheOpenDialogChoosesIt) {
+  dir.Write("GAME.SMC", std::string(65536, '\0'));
+  dir.Write("GAME.pvt", EncodeTemplate(Settings{.FrameSkip = 6}));
+  const std::string rom = Path("GAME.SMC");
+  Prompter().Answer(Answer::Yes);
+  Window().DropFiles({}, {rom});
+  EXPECT_EQ(State().CurrentRom, rom);
+  EXPECT_EQ(Window().Caption(), rom + " - Pavane");
+  EXPECT_EQ(LastRequest().message.text,
+            "A '" + Path("GAME.pvt") + "' file has been detected.\n\nDo you want to load it?");
+  EXPECT_EQ(Window().Text("FrameSkipEdit"), "6");
+  // A file with another extension is a ROM too.
+  dir.Write("notes.txt", "x");
+  Window().DropFiles({}, {Path("notes.txt")});
+  EXPECT_EQ(State().CurrentRom, Path("notes.txt"));
+}
+
+TEST_F(MainFormFilesTest, ADroppedTemplateIsLoadedInEitherFormAndCase) {
+  dir.Write("setup.PvT", EncodeTemplate(Settings{.FrameSkip = 5, .ZSnesCmdLine = "-t"}));
+  Window().DropFiles({}, {Path("setup.PvT")});
+  EXPECT_EQ(Window().Text("FrameSkipEdit"), "5");
+  EXPECT_EQ(Window().Text("ZSNESCmdLineEdit"), "-t");
+  dir.Write("other.Cfg", "FrameSkip = 7\r\n");
+  Window().DropFiles({}, {Path("other.Cfg")});
+  EXPECT_EQ(Window().Text("FrameSkipEdit"), "7");
+  EXPECT_EQ(State().configLines, ConfigLines{"FrameSkip = 7"});
+  EXPECT_EQ(State().CurrentRom, "");
+  EXPECT_TRUE(Prompter().Requests().empty());
+}
+
+TEST_F(MainFormFilesTest, OtherDropsAreIgnored) {
+  dir.Write("A.SMC", "a");
+  dir.Write("B.SMC", "b");
+  std::filesystem::create_directory(dir.File("folder.cfg"));
+  Window().DropFiles({}, {Path("A.SMC"), Path("B.SMC")});
+  Window().DropFiles({}, {Path("folder.cfg")});
+  Window().DropFiles({}, {Path("gone.smc")});
+  Window().DropFiles({}, {});
+  EXPECT_EQ(State().CurrentRom, "");
+  EXPECT_EQ(Window().Caption(), "Pavane");
+  EXPECT_EQ(State().configLines, ConfigLines({"; mine", "FrameSkip = 2"}));
 }
 
 TEST_F(MainFormFilesTest, RomSettingsNeedAnExistingRom) {

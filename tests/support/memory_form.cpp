@@ -101,6 +101,17 @@ void MemoryForm::Raise(std::string_view handler, const forms::Control& sender, i
   handlers_.Raise(handler, {.sender = {sender.name, sender.tag}, .key = key, .character = character});
 }
 
+void MemoryForm::DropFiles(std::string_view control, std::vector<std::string> files) {
+  if (!control.empty()) {
+    const auto& spec = Spec(control);
+    if (!spec.onDropFiles.empty()) {
+      handlers_.Raise(spec.onDropFiles, {.sender = {spec.name, spec.tag}, .files = std::move(files)});
+      return;
+    }
+  }
+  handlers_.Raise(layout_.onDropFiles, {.sender = {layout_.name}, .files = std::move(files)});
+}
+
 void MemoryForm::RaiseDestroy() {
   if (closed_) return;
   closed_ = true;

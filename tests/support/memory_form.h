@@ -95,6 +95,9 @@ class MemoryForm : public forms::FormView {
   void Choose(std::string_view itemName);
   // One tick of a running timer.
   void Tick(unsigned id);
+  // Files dropped from the shell on a control, or (empty name) elsewhere on
+  // the form: the drop handler of the control, else the form's.
+  void DropFiles(std::string_view control, std::vector<std::string> files);
 
   // What the user sees.
   const forms::Form& Layout() const { return layout_; }

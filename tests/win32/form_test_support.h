@@ -7,7 +7,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
 
+#include <cstring>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -64,6 +66,23 @@ inline RECT RectInParent(HWND window) {
   GetWindowRect(window, &rect);
   MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
   return rect;
+}
+
+// Files dropped from the shell at `point` of the window's client area: a real
+// HDROP posted as the shell posts it; the window frees it.
+inline void DropFiles(HWND window, const std::vector<std::string>& paths, POINT point) {
+  std::string names;
+  for (const auto& path : paths) names += path + '\0';
+  names += '\0';
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->pt = point;
+  drop->fNC = FALSE;
+  drop->fWide = FALSE;
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+  GlobalUnlock(memory);
+  PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
 inline void SetModifiers(int modifiers) {
@@ -142,6 +161,7 @@ class RecordingForm {
       for (const auto& item : menu) Record(item.handler);
     }
     if (!layout.onDestroy.empty()) window.Bind(layout.onDestroy, [](const forms::Event&) {});
+    Record(layout.onDropFiles);
     window.Create();
     window.Show();
     win::PumpMessages();

@@ -8,6 +8,7 @@
 
 #include "app/program_win.h"
 #include "settings/config_lines.h"
+#include "settings/template_file.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"
 #include "tests/win32/form_test_support.h"
@@ -151,6 +152,38 @@ TEST_F(MainFormCommandsTest, GammaArrowsMoveTheGammaSwitchToTheEnd) {
   testing::ClickUpDown(Window(), "GammaSpin", true);
   EXPECT_EQ(Line(), "-c  -h -g 3");
   EXPECT_EQ(Window().Text("GammaEdit"), "3");
+}
+
+}  // namespace
+}  // namespace pavane
+
+namespace pavane {
+namespace {
+
+// A real HDROP posted to the main window, as the shell drops files on it.
+TEST_F(MainFormCommandsTest, ADroppedRomAndADroppedTemplate) {
+  const std::string rom = dir.Write("SUPER-UFO.SMC", std::string(65536, '\0'));
+  dir.Write("SUPER-UFO.pvt", EncodeTemplate(Settings{.FrameSkip = 6}));
+  prompter.Answer(Answer::Yes);
+  testing::DropFiles(Window().Handle(), {rom}, POINT{200, 200});
+  win::PumpMessages();
+  EXPECT_EQ(state.CurrentRom, rom);
+  EXPECT_EQ(Window().Caption(), rom + " - Pavane");
+  ASSERT_EQ(prompter.Requests().size(), 1u);
+  EXPECT_NE(prompter.Requests()[0].message.text.find("SUPER-UFO.pvt' file has been detected"), std::string::npos);
+  EXPECT_EQ(Window().Text("FrameSkipEdit"), "6");
+
+  const std::string setup = dir.Write("SETUP.PVT", EncodeTemplate(Settings{.FrameSkip = 3, .ZSnesCmdLine = "-t"}));
+  testing::DropFiles(Window().Handle(), {setup}, POINT{20, 370});
+  win::PumpMessages();
+  EXPECT_EQ(Window().Text("FrameSkipEdit"), "3");
+  EXPECT_EQ(Line(), "-t");
+  EXPECT_EQ(state.CurrentRom, rom);
+
+  // Two files at once are no drop the window takes.
+  testing::DropFiles(Window().Handle(), {setup, rom}, POINT{200, 200});
+  win::PumpMessages();
+  EXPECT_EQ(Window().Text("FrameSkipEdit"), "3");
 }
 
 }  // namespace

@@ -133,3 +133,28 @@ TEST(Win32Prompter, OpenFilesGivesEveryFileChosenInTheRealDialog) {
 
 }  // namespace
 }  // namespace pavane
+
+namespace pavane {
+namespace {
+
+TEST(FavoritesDialog, FilesDroppedOnTheListAreAddedAndElsewhereIgnored) {
+  testing::TempDir dir;
+  const std::string a = dir.Write("A.SMC", "a");
+  const std::string b = dir.Write("B.SMC", "b");
+  testing::ScriptedPrompter prompter;
+  TFavoritesDialog dialog(host, nullptr, prompter, "");
+  win::FormWindow& window = AsWindow(dialog.Window());
+  ModalScript script(window, [&] {
+    const RECT list = testing::RectInParent(window.Control("FaveListBox"));
+    const RECT ok = testing::RectInParent(window.Control("OKBtn"));
+    testing::DropFiles(window.Handle(), {b, a}, POINT{(list.left + list.right) / 2, (list.top + list.bottom) / 2});
+    win::PumpMessages();
+    testing::DropFiles(window.Handle(), {a}, POINT{ok.left + 2, ok.top + 2});
+    win::PumpMessages();
+    PostMessageA(window.Control("OKBtn"), BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(dialog.Execute({"C:\\0"}), (Texts{"C:\\0", b, a}));
+}
+
+}  // namespace
+}  // namespace pavane

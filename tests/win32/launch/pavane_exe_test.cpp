@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "base/handle_win.h"
@@ -65,20 +66,27 @@ class PavaneExeTest : public ::testing::Test {
 
   std::string Games() const { return emulator.Temp().Path().string(); }
 
+  // Starts Pavane.exe as the shell does, with `arguments` after its quoted path.
+  void Start(const std::string& arguments) {
+    std::string commandLine = "\"" + ExecutableDirectory() + "Pavane.exe\"" + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+    process.Reset(started.hProcess);
+    thread.Reset(started.hThread);
+  }
+
   testing::StandInFolder emulator;
   testing::ScopedEnvironment record;
   testing::ScopedEnvironment runFor;
+  PROCESS_INFORMATION started{};
+  win::UniqueKernelHandle process;
+  win::UniqueKernelHandle thread;
 };
 
 TEST_F(PavaneExeTest, RunsTheEmulatorFromItsMenuAndStoresItsStateOnClose) {
-  std::string commandLine = "\"" + ExecutableDirectory() + "Pavane.exe\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  ASSERT_TRUE(
-      CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
-  const win::UniqueKernelHandle process(started.hProcess);
-  const win::UniqueKernelHandle thread(started.hThread);
+  ASSERT_NO_FATAL_FAILURE(Start(""));
 
   const HWND main = WaitForWindow([] { return FindWindowA(nullptr, "Pavane"); });
   ASSERT_NE(main, nullptr) << "the main window did not open";
@@ -109,6 +117,41 @@ TEST_F(PavaneExeTest, RunsTheEmulatorFromItsMenuAndStoresItsStateOnClose) {
   EXPECT_EQ(stored.ReadString("SaveSettingsBeforeLaunch"), "0");
   EXPECT_EQ(testing::TempDir::Read(emulator.Directory() + "ZSNES.CFG"),
             "; user's file\r\nGameDirectory = " + Games() + "\r\n");  // never saved
+}
+
+// "Open with" passes the ROM quoted; its name holds the letters of -U, which
+// must not bring up the question that deletes the stored state.
+TEST_F(PavaneExeTest, AQuotedRomOnTheCommandLineIsChosenAfterZsnesCfgIsRead) {
+  std::filesystem::create_directory(emulator.Temp().Path() / "My Roms");
+  const std::string rom = emulator.Temp().Write("My Roms\\SUPER-UFO.SMC", testing::RomImage("SUPER UFO"));
+  emulator.Temp().Write("My Roms\\SUPER-UFO.pvt", std::string());
+  ASSERT_NO_FATAL_FAILURE(Start(" \"" + rom + "\""));
+
+  // The per-ROM question, asked over the main window once it shows the ROM.
+  const HWND question = WaitForWindow([] { return FindWindowA("#32770", "Pavane"); });
+  ASSERT_NE(question, nullptr) << "no question; windows: " << TopLevelCaptions(started.dwProcessId);
+  const std::string settingsFile = rom.substr(0, rom.size() - 4) + ".pvt";
+  EXPECT_TRUE(
+      HasChildText(question, ("A '" + settingsFile + "' file has been detected.\n\nDo you want to load it?").c_str()))
+      << "not the per-ROM question";
+  const HWND main = FindWindowA("TMainForm", nullptr);
+  ASSERT_NE(main, nullptr);
+  char caption[512] = {};
+  SendMessageA(main, WM_GETTEXT, sizeof caption, reinterpret_cast<LPARAM>(caption));
+  EXPECT_EQ(std::string(caption), rom + " - Pavane");
+  PostMessageA(question, WM_COMMAND, IDNO, 0);
+  ASSERT_NE(WaitForWindow([question] { return IsWindow(question) ? nullptr : question; }), nullptr);
+
+  // The ROM is the current one: Run starts the emulator on it.
+  PostMessageA(main, WM_KEYDOWN, VK_F9, 1);
+  const auto launched = emulator.Record();
+  char shortRom[MAX_PATH] = {};
+  GetShortPathNameA(rom.c_str(), shortRom, sizeof shortRom);
+  ASSERT_TRUE(launched.contains("CommandLine")) << "the emulator did not start";
+  EXPECT_EQ(launched.at("CommandLine"), emulator.Directory() + "ZSNES.EXE -c -g 2 " + shortRom);
+  EXPECT_NE(WaitForWindow([] { return FindWindowA(nullptr, "RunDialog") ? nullptr : GetDesktopWindow(); }), nullptr);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(testing::WaitForExit(process.Get()));
 }
 
 }  // namespace

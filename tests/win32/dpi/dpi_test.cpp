@@ -1,0 +1,144 @@
+// Every window of the program made at the prefix's DPI (PAVANE_DPI says
+// which one the test expects): each control in its table place scaled, no
+// label or check box caption cut off, pictures at their own size centred,
+// owner-drawn rows and the main window's client area scaled.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "app/about_layout.h"
+#include "app/main_form_layout.h"
+#include "app/preferences_layout.h"
+#include "favorites/favorites_dialog_layout.h"
+#include "forms/dpi_scale.h"
+#include "forms/radio_layout.h"
+#include "launch/run_dialog_layout.h"
+#include "locate/zsnes_dir_dialog_layout.h"
+#include "tests/win32/form_test_support.h"
+
+namespace pavane {
+namespace {
+
+using forms::Kind;
+using testing::RecordingForm;
+using testing::RectInParent;
+
+int ExpectedDpi() {
+  const char* dpi = std::getenv("PAVANE_DPI");
+  return dpi ? std::atoi(dpi) : forms::DpiScale::kDesignDpi;
+}
+
+// The form font's character height at 96 dots per inch, which the radio rule counts with.
+constexpr int kCharHeight = 11;
+
+forms::DpiScale Scale() { return forms::DpiScale{.dpi = ExpectedDpi()}; }
+
+RECT Scaled(const RECT& design) {
+  const auto scale = Scale();
+  return RECT{scale(design.left), scale(design.top), scale(design.right), scale(design.bottom)};
+}
+
+int Width(const RECT& r) { return r.right - r.left; }
+
+// The caption as the control draws it, in its own font.
+SIZE TextExtent(HWND control) {
+  const std::string text = testing::WindowText(control);
+  const HDC dc = GetDC(control);
+  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  RECT bounds{};
+  DrawTextA(dc, text.c_str(), -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return SIZE{bounds.right, bounds.bottom};
+}
+
+// A check box's caption starts right of its box: the box and the gap after it.
+int CheckBoxTextStart() { return GetSystemMetrics(SM_CXMENUCHECK) + Scale()(4); }
+
+TEST(Dpi, ThePrefixHasTheExpectedDpi) {
+  const HDC screen = GetDC(nullptr);
+  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), ExpectedDpi());
+  ReleaseDC(nullptr, screen);
+}
+
+TEST(Dpi, TheMainWindowsClientAreaIsScaled) {
+  RecordingForm form(MainFormLayout());
+  RECT client;
+  GetClientRect(form.window.Handle(), &client);
+  EXPECT_EQ(client.right, Scale()(400));
+  EXPECT_EQ(client.bottom, Scale()(393));
+}
+
+TEST(Dpi, OwnerDrawnRowsAreScaled) {
+  RecordingForm form(MainFormLayout());
+  for (const char* list : {"Player1DeviceCombo", "Player2DeviceCombo"}) {
+    EXPECT_EQ(SendMessageA(form.window.Control(list), CB_GETITEMHEIGHT, 0, 0), Scale()(16)) << list;
+  }
+}
+
+class EveryWindow : public ::testing::TestWithParam<const forms::Form*> {};
+
+TEST_P(EveryWindow, EveryControlIsScaledAndNoCaptionIsCutOff) {
+  const forms::Form& layout = *GetParam();
+  RecordingForm form(layout);
+  for (const auto& control : layout.controls) {
+    SCOPED_TRACE(std::string(layout.name) + "." + std::string(control.name));
+    const HWND hwnd = form.window.Control(control.name);
+    if (!hwnd) continue;  // painted on their parent
+    const RECT expected = Scaled(form.ExpectedRect(control));
+    const RECT actual = RectInParent(hwnd);
+    switch (control.kind) {
+      case Kind::Label: {
+        // At its scaled place, as wide as its text.
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+        if (!control.wordWrap) EXPECT_GE(Width(actual), TextExtent(hwnd).cx);
+        break;
+      }
+      case Kind::Picture:
+        // At its own size, centred in its scaled place.
+        EXPECT_NEAR(actual.left + actual.right, expected.left + expected.right, 1);
+        EXPECT_NEAR(actual.top + actual.bottom, expected.top + expected.bottom, 1);
+        EXPECT_LE(Width(actual), control.bounds.width);
+        break;
+      case Kind::DropDownList:
+      case Kind::OwnerDrawList:
+        // A closed list takes the height its font needs.
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+        EXPECT_EQ(actual.right, expected.right);
+        break;
+      case Kind::CheckBox:
+        EXPECT_EQ(actual, expected);
+        EXPECT_LE(CheckBoxTextStart() + TextExtent(hwnd).cx, Width(actual))
+            << "caption \"" << control.caption << "\" is cut off";
+        break;
+      default:
+        EXPECT_EQ(actual, expected);
+        break;
+    }
+    if (control.kind != Kind::RadioGroup) continue;
+    const auto items = form.RadioItems(control.name);
+    ASSERT_EQ(items.size(), control.items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      const auto box = forms::RadioItemBounds(control.bounds, static_cast<int>(items.size()), control.columns,
+                                              kCharHeight, static_cast<int>(i));
+      const RECT group = form.ExpectedRect(control);
+      const RECT item = Scaled(RECT{group.left + box.left, group.top + box.top, group.left + box.left + box.width,
+                                    group.top + box.top + box.height});
+      EXPECT_EQ(RectInParent(items[i]), item) << "item " << i;
+      EXPECT_LE(CheckBoxTextStart() + TextExtent(items[i]).cx, Width(item)) << "item " << i << " is cut off";
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Program, EveryWindow,
+                         ::testing::Values(&MainFormLayout(), &AboutBoxForm(), &PreferencesDialogForm(),
+                                           &RunDialogLayout(), &ZSnesDirDialogForm(), &FavoritesDialogForm()));
+
+}  // namespace
+}  // namespace pavane

@@ -1,0 +1,63 @@
+// Files dropped from the shell: the form takes them when it or one of its
+// controls names a drop handler, and hands their paths to the control they
+// were dropped on, else to the form.
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "win32/form_impl.h"
+
+namespace pavane::win {
+namespace {
+
+std::vector<std::string> DroppedPaths(HDROP drop) {
+  std::vector<std::string> paths;
+  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+    if (length == 0) continue;
+    std::string path(length + 1, '\0');
+    path.resize(DragQueryFileA(drop, i, path.data(), length + 1));
+    paths.push_back(std::move(path));
+  }
+  return paths;
+}
+
+}  // namespace
+
+bool FormWindow::Impl::TakesDrops() const {
+  if (!form.onDropFiles.empty()) return true;
+  for (const auto& control : form.controls) {
+    if (!control.onDropFiles.empty()) return true;
+  }
+  return false;
+}
+
+void FormWindow::Impl::DropFiles(HDROP drop) {
+  // The drop is the receiver's to free, whatever the handler does.
+  struct Finish {
+    HDROP drop;
+    ~Finish() { DragFinish(drop); }
+  } finish{drop};
+  POINT point{};
+  DragQueryPoint(drop, &point);
+  ClientToScreen(hwnd, &point);
+  std::vector<std::string> paths = DroppedPaths(drop);
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const auto& control = controls[i];
+    if (control.spec->onDropFiles.empty() || !control.hwnd || !IsWindowVisible(control.hwnd)) continue;
+    RECT place;
+    GetWindowRect(control.hwnd, &place);
+    if (!PtInRect(&place, point)) continue;
+    handlers.Raise(control.spec->onDropFiles,
+                   {.sender = {control.spec->name, control.spec->tag}, .files = std::move(paths)});
+    return;
+  }
+  handlers.Raise(form.onDropFiles, {.sender = {form.name}, .files = std::move(paths)});
+}
+
+}  // namespace pavane::win
