@@ -44,10 +44,8 @@ forms::HandlerTable TMainForm::Handlers() {
 // Closing the window ends the program; FormDestroy stores the state on the way.
 void TMainForm::ExitClick() { window_->Close(); }
 
-// The directory browsers and the input mapping dialogs are not built yet;
-// their commands do nothing until they are.
-void TMainForm::BrowseButton1Click() {}
-void TMainForm::BrowseButtonClick(const forms::Event&) {}
+// The input mapping dialogs are not built yet; their commands do nothing
+// until they are.
 void TMainForm::ScanKeyButtonClick(const forms::Event&) {}
 void TMainForm::JoystickButtonClick() {}
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,20 +13,23 @@
 #include "forms/form_view.h"
 #include "forms/prompter.h"
 #include "launch/emulator.h"
+#include "locate/directory_browser.h"
+#include "locate/search_system.h"
 #include "settings/config_file.h"
 #include "settings/template_io.h"
 
 namespace pavane {
 
 // What the main window's commands need of the system: the forms they open,
-// the questions they ask, the registry, the emulator and the figures the
-// favourites' menu columns are measured against.
+// the questions they ask, the registry, the emulator, the figures the
+// favourites' menu columns are measured against and the drives searched.
 struct Services {
   forms::FormHost& forms;
   forms::Prompter& prompter;
   StateStore& registry;
   EmulatorLauncher& launcher;
   MenuMetrics& menuMetrics;
+  SearchSystem& driveSearch;
 };
 
 // The main window: the form built from MainFormLayout(), and the handlers its
@@ -99,8 +103,12 @@ class TMainForm {
   // list go, those of the new one come.
   void ReplaceFavorites(std::vector<std::string> entries);
 
+  // The location dialog with `text` in its path; its path on OK.
+  std::optional<std::string> AskZSnesDir(std::string_view text);
+
   AppState& state_;
   Services services_;
+  DirectoryBrowser browser_;
   // Last: the window goes first, and its destruction still finds everything above.
   std::unique_ptr<forms::FormView> window_;
 };

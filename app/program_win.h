@@ -7,6 +7,7 @@
 #include "app/registry_store_win.h"
 #include "favorites/menu_metrics_win.h"
 #include "launch/emulator_process_win.h"
+#include "locate/search_system_win.h"
 #include "widgets/gradient_form_win.h"
 #include "win32/form_window.h"
 
@@ -29,6 +30,7 @@ class Win32Program {
   RegistryStore registry_;
   win::Win32Launcher launcher_;
   SystemMenuMetrics menuMetrics_;
+  Win32SearchSystem driveSearch_;
   TMainForm main_;
   std::unique_ptr<widgets::TGradientForm> caption_;
 };

@@ -6,6 +6,7 @@
 #include "tests/support/fake_launcher.h"
 #include "tests/support/fixed_menu_metrics.h"
 #include "tests/support/memory_form.h"
+#include "tests/support/memory_search_system.h"
 #include "tests/support/memory_store.h"
 #include "tests/support/scripted_prompter.h"
 
@@ -26,7 +27,8 @@ struct MemoryProgram {
   MemoryStore registry;
   FakeLauncher launcher;
   FixedMenuMetrics menuMetrics;
-  TMainForm main{state, {host, prompter, registry, launcher, menuMetrics}};
+  MemorySearchSystem driveSearch;
+  TMainForm main{state, {host, prompter, registry, launcher, menuMetrics, driveSearch}};
 };
 
 }  // namespace pavane::testing
