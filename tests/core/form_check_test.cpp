@@ -12,6 +12,7 @@
 #include "favorites/favorites_dialog_layout.h"
 #include "forms/form_tree.h"
 #include "launch/run_dialog_layout.h"
+#include "locate/search_dialog_layout.h"
 #include "locate/zsnes_dir_dialog_layout.h"
 #include "tests/support/memory_form.h"
 
@@ -76,7 +77,7 @@ TEST(FormCheck, BrokenTablesAreNamedBeforeAnythingIsMade) {
 // the tables use the same names the commands look their controls up by.
 TEST(FormCheck, TheProgramsFormsAreWhole) {
   for (const forms::Form* form : {&MainFormLayout(), &AboutBoxForm(), &PreferencesDialogForm(), &RunDialogLayout(),
-                                  &ZSnesDirDialogForm(), &FavoritesDialogForm()}) {
+                                  &ZSnesDirDialogForm(), &FavoritesDialogForm(), &SearchDialogForm()}) {
     SCOPED_TRACE(std::string(form->name));
     forms::HandlerTable everything;
     for (const auto& control : form->controls) {
