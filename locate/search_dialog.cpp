@@ -52,13 +52,14 @@ void TSearchDialog::StartBtnClick() {
   SearchDrive("ZSNES.EXE");
   for (const auto name : {ui::DriveCombo, ui::FoundListBox, ui::StartBtn, ui::CancelBtn})
     window_->SetEnabled(name, true);
+  // Enabled again before the focus moves: a disabled window takes no focus.
+  window_->SetFormEnabled(true);
   if (window_->ItemCount(ui::FoundListBox) > 0) {
     window_->SetEnabled(ui::OKBtn, true);
     window_->SetDefaultButton(ui::OKBtn);
     window_->Focus(ui::FoundListBox);
     if (window_->ItemIndex(ui::FoundListBox) < 0) window_->SetItemIndex(ui::FoundListBox, 0);
   }
-  window_->SetFormEnabled(true);
 }
 
 void TSearchDialog::SearchDrive(std::string_view fileName) {
