@@ -39,10 +39,10 @@ HWND OpenBrowser() {
   return found;
 }
 
-// The text of the tree's selected folder.
-std::string SelectedFolder(HWND browser) {
+// The text of an item of the browser's tree: the selected one or its top.
+std::string TreeItemText(HWND browser, WPARAM which) {
   const HWND tree = testing::FindControl(browser, WC_TREEVIEWA);
-  const auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  const auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, which, 0));
   char text[MAX_PATH] = {};
   TVITEMA query{};
   query.mask = TVIF_TEXT;
@@ -83,7 +83,7 @@ TEST(FolderBrowser, OpensOnTheStartFolderAndGivesTheChosenPath) {
   std::string preselected;
   std::optional<std::string> chosen;
   {
-    BrowserScript script([&](HWND browser) { preselected = SelectedFolder(browser); }, IDOK);
+    BrowserScript script([&](HWND browser) { preselected = TreeItemText(browser, TVGN_CARET); }, IDOK);
     chosen = prompter.BrowseFolder("Choose a directory:", "S:\\GAMES\\ZSNES");
     EXPECT_TRUE(script.seen);
   }
@@ -139,20 +139,7 @@ TEST(FolderBrowser, ARootDirectoryIsTheTopOfTheTree) {
   browser.RootDir = "S:\\GAMES";
   std::string top;
   {
-    BrowserScript script(
-        [&](HWND open) {
-          const HWND tree = testing::FindControl(open, WC_TREEVIEWA);
-          const auto root = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-          char text[MAX_PATH] = {};
-          TVITEMA query{};
-          query.mask = TVIF_TEXT;
-          query.hItem = root;
-          query.pszText = text;
-          query.cchTextMax = sizeof text;
-          SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query));
-          top = text;
-        },
-        IDCANCEL);
+    BrowserScript script([&](HWND open) { top = TreeItemText(open, TVGN_ROOT); }, IDCANCEL);
     EXPECT_FALSE(browser.Browse());
   }
   EXPECT_EQ(top, "GAMES");
