@@ -45,8 +45,4 @@ forms::HandlerTable TMainForm::Handlers() {
 // Closing the window ends the program; FormDestroy stores the state on the way.
 void TMainForm::ExitClick() { window_->Close(); }
 
-// The directory browsers are not built yet; their commands do nothing until they are.
-void TMainForm::BrowseButton1Click() {}
-void TMainForm::BrowseButtonClick(const forms::Event&) {}
-
 }  // namespace pavane

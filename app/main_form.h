@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,14 +14,17 @@
 #include "forms/prompter.h"
 #include "input/key_translator.h"
 #include "launch/emulator.h"
+#include "locate/directory_browser.h"
+#include "locate/search_system.h"
 #include "settings/config_file.h"
 #include "settings/template_io.h"
 
 namespace pavane {
 
 // What the main window's commands need of the system: the forms they open,
-// the questions they ask, the registry, the emulator and the figures the
-// favourites' menu columns are measured against, the keyboard layout.
+// the questions they ask, the registry, the emulator, the figures the
+// favourites' menu columns are measured against, the keyboard layout and
+// the drives searched.
 struct Services {
   forms::FormHost& forms;
   forms::Prompter& prompter;
@@ -28,6 +32,7 @@ struct Services {
   EmulatorLauncher& launcher;
   MenuMetrics& menuMetrics;
   const KeyTranslator& keys;
+  SearchSystem& driveSearch;
 };
 
 // The main window: the form built from MainFormLayout(), and the handlers its
@@ -108,8 +113,12 @@ class TMainForm {
   // list go, those of the new one come.
   void ReplaceFavorites(std::vector<std::string> entries);
 
+  // The location dialog with `text` in its path; its path on OK.
+  std::optional<std::string> AskZSnesDir(std::string_view text);
+
   AppState& state_;
   Services services_;
+  DirectoryBrowser browser_;
   // Last: the window goes first, and its destruction still finds everything above.
   std::unique_ptr<forms::FormView> window_;
 };

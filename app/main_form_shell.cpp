@@ -9,7 +9,6 @@
 #include "app/registry_state.h"
 #include "app/registry_texts.h"
 #include "launch/run_command.h"
-#include "locate/zsnes_dir_dialog.h"
 
 namespace pavane {
 
@@ -27,8 +26,7 @@ bool TMainForm::FormCreate() {
 
   std::string directory = stored.ZSnesDir;
   if (directory.empty()) {
-    TZSnesDirDialog location(services_.forms, &Window(), services_.prompter);
-    const auto chosen = location.Execute("");
+    const auto chosen = AskZSnesDir("");
     if (!chosen) return false;
     directory = *chosen;
   }

@@ -29,7 +29,7 @@ bool RegisterWidgets() {
 Win32Program::Win32Program(AppState& state, forms::Prompter& prompter, std::string registryKey)
     : widgetsRegistered_(RegisterWidgets()),
       registry_(std::move(registryKey)),
-      main_(state, {host_, prompter, registry_, launcher_, menuMetrics_, keys_}),
+      main_(state, {host_, prompter, registry_, launcher_, menuMetrics_, keys_, driveSearch_}),
       caption_(std::make_unique<widgets::TGradientForm>(Window())) {
   StyleToolbar(Window());
 }

@@ -8,6 +8,7 @@
 #include "favorites/menu_metrics_win.h"
 #include "input/key_translator_win.h"
 #include "launch/emulator_process_win.h"
+#include "locate/search_system_win.h"
 #include "widgets/gradient_form_win.h"
 #include "win32/form_window.h"
 
@@ -31,6 +32,7 @@ class Win32Program {
   win::Win32Launcher launcher_;
   SystemMenuMetrics menuMetrics_;
   SystemKeyTranslator keys_;
+  Win32SearchSystem driveSearch_;
   TMainForm main_;
   std::unique_ptr<widgets::TGradientForm> caption_;
 };

@@ -9,6 +9,13 @@
 #define IDI_SOUND_PAGE 103
 #define IDI_LOCATION 104
 
+// The drive picker's pictures, one per drive type.
+#define IDI_DRIVE_FIXED 111
+#define IDI_DRIVE_REMOVABLE 112
+#define IDI_DRIVE_REMOTE 113
+#define IDI_DRIVE_CDROM 114
+#define IDI_DRIVE_RAM 115
+
 #define IDB_OPEN 201
 #define IDB_RUN 204
 #define IDB_FAVORITES 207

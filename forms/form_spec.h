@@ -18,6 +18,7 @@ enum class Kind {
   RadioGroup,     // a group box holding one radio button per item
   DropDownList,   // combo box that cannot be typed into
   OwnerDrawList,  // drop-down list with owner-drawn rows of `itemHeight`
+  DrivePicker,    // drop-down list of drives: each row the drive-type icon, then its text (the letter first)
   ListBox,
   UpDown,       // bound to the edit named in `buddy`
   Picture,      // shows the icon or bitmap resource `resource`

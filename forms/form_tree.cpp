@@ -96,6 +96,7 @@ bool IsTabStop(Kind kind) {
     case Kind::CheckBox:
     case Kind::DropDownList:
     case Kind::OwnerDrawList:
+    case Kind::DrivePicker:
     case Kind::ListBox:
     case Kind::PageControl:
       return true;

@@ -85,6 +85,12 @@ class FormView {
   virtual int Position(std::string_view name) const = 0;
   virtual void SetPosition(std::string_view name, int position) = 0;
 
+  // The form as a whole: disabled, it takes no click or key at all.
+  virtual bool FormEnabled() const = 0;
+  virtual void SetFormEnabled(bool enabled) = 0;
+  // Paints the control now rather than at the message loop's next turn.
+  virtual void Repaint(std::string_view name) = 0;
+
   virtual bool Enabled(std::string_view name) const = 0;
   virtual void SetEnabled(std::string_view name, bool enabled) = 0;
   // Which of two push buttons Enter presses; the table's default button at first.

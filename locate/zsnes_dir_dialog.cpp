@@ -1,7 +1,6 @@
 #include "locate/zsnes_dir_dialog.h"
 
 #include "locate/zsnes_dir_dialog_layout.h"
-#include "settings/file_io.h"
 
 namespace pavane {
 
@@ -28,13 +27,7 @@ std::optional<std::string> TZSnesDirDialog::Execute(std::string_view text) {
   return window_->Text(ui::ZSnesDirEdit);
 }
 
-void TZSnesDirDialog::BrowseButtonClick() {
-  const std::string typed = window_->Text(ui::ZSnesDirEdit);
-  if (DirectoryExists(typed)) rootDir_ = typed;
-  if (std::optional<std::string> chosen = prompter_.BrowseFolder("Choose a directory:", rootDir_)) {
-    window_->SetText(ui::ZSnesDirEdit, *chosen);
-  }
-}
+void TZSnesDirDialog::BrowseButtonClick() { browser_.BrowseFor(*window_, ui::ZSnesDirEdit, prompter_); }
 
 void TZSnesDirDialog::AutoSearchButtonClick() {
   if (!autoSearch_) return;

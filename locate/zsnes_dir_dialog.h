@@ -8,6 +8,7 @@
 
 #include "forms/form_view.h"
 #include "forms/prompter.h"
+#include "locate/directory_browser.h"
 
 namespace pavane {
 
@@ -34,8 +35,7 @@ class TZSnesDirDialog {
 
   forms::Prompter& prompter_;
   AutoSearch autoSearch_;
-  // The folder the browser opens on; it keeps the last existing directory typed.
-  std::string rootDir_;
+  DirectoryBrowser browser_;
   std::unique_ptr<forms::FormView> window_;
 };
 

@@ -51,6 +51,8 @@ const ControlKind& KindOf(forms::Kind kind) {
       return DropDownListKind();
     case Kind::OwnerDrawList:
       return OwnerDrawListKind();
+    case Kind::DrivePicker:
+      return DrivePickerKind();
     case Kind::ListBox:
       return ListBoxKind();
     case Kind::UpDown:

@@ -106,6 +106,7 @@ const ControlKind& GroupBoxKind();
 const ControlKind& RadioGroupKind();
 const ControlKind& DropDownListKind();
 const ControlKind& OwnerDrawListKind();
+const ControlKind& DrivePickerKind();
 const ControlKind& ListBoxKind();
 const ControlKind& UpDownKind();
 const ControlKind& PictureKind();

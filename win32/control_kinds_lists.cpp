@@ -1,9 +1,10 @@
-// Drop-down lists, owner-drawn device lists and list boxes.
+// Drop-down lists, owner-drawn device lists, the drive picker and list boxes.
 #include <windows.h>
 
 #include <algorithm>
 #include <string>
 
+#include "base/resource_ids.h"
 #include "win32/control_kind.h"
 
 namespace pavane::win {
@@ -88,13 +89,14 @@ class OwnerDrawList : public DropDownList {
       std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
       if (length > 0) SendMessageA(item.hwndItem, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
       text.resize(static_cast<std::size_t>(std::max(length, 0)));
+      const int textLeft = DrawBeforeText(dc, row, text);
       HFONT listFont = reinterpret_cast<HFONT>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0));
       SelectedObject selectFont(dc, listFont ? static_cast<HGDIOBJ>(listFont) : form.font.Get());
       const int textColor =
           (item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : (selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
       SetTextColor(dc, GetSysColor(textColor));
       SetBkMode(dc, TRANSPARENT);
-      TextOutA(dc, row.left + 2, row.top, text.c_str(), static_cast<int>(text.size()));
+      TextOutA(dc, textLeft, row.top + TextTop(dc, row), text.c_str(), static_cast<int>(text.size()));
     }
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &row);
     return true;
@@ -102,6 +104,53 @@ class OwnerDrawList : public DropDownList {
 
  protected:
   DWORD ExtraStyle() const override { return CBS_OWNERDRAWFIXED | CBS_HASSTRINGS; }
+  // Draws what stands before a row's text; where the text begins.
+  virtual int DrawBeforeText(HDC, const RECT& row, const std::string&) const { return row.left + 2; }
+  // The text's offset from the row's top.
+  virtual int TextTop(HDC, const RECT&) const { return 0; }
+};
+
+// The drives, each row the icon of its drive's type and then its text, which
+// begins with the drive letter; the text sits in the middle of the row.
+class DrivePicker : public OwnerDrawList {
+ protected:
+  int DrawBeforeText(HDC dc, const RECT& row, const std::string& text) const override {
+    if (text.empty()) return row.left + 2;
+    const char root[] = {text[0], ':', '\\', '\0'};
+    const int size = std::min(16, static_cast<int>(row.bottom - row.top));
+    if (const HICON icon = DriveIcon(GetDriveTypeA(root))) {
+      DrawIconEx(dc, row.left + 2, row.top + (row.bottom - row.top - size) / 2, icon, size, size, 0, nullptr,
+                 DI_NORMAL);
+    }
+    return row.left + 2 + size + 4;
+  }
+  int TextTop(HDC dc, const RECT& row) const override {
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    return std::max(0, static_cast<int>(row.bottom - row.top - metrics.tmHeight) / 2);
+  }
+
+ private:
+  // The program's own pictures, loaded once and shared.
+  static HICON DriveIcon(UINT driveType) {
+    int resource = IDI_DRIVE_FIXED;
+    switch (driveType) {
+      case DRIVE_REMOVABLE:
+        resource = IDI_DRIVE_REMOVABLE;
+        break;
+      case DRIVE_REMOTE:
+        resource = IDI_DRIVE_REMOTE;
+        break;
+      case DRIVE_CDROM:
+        resource = IDI_DRIVE_CDROM;
+        break;
+      case DRIVE_RAMDISK:
+        resource = IDI_DRIVE_RAM;
+        break;
+    }
+    return static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource), IMAGE_ICON, 16, 16, LR_SHARED));
+  }
 };
 
 // With `multiSelect`, Shift and Ctrl extend the selection and the focused
@@ -153,6 +202,10 @@ const ControlKind& DropDownListKind() {
 }
 const ControlKind& OwnerDrawListKind() {
   static const OwnerDrawList kind;
+  return kind;
+}
+const ControlKind& DrivePickerKind() {
+  static const DrivePicker kind;
   return kind;
 }
 const ControlKind& ListBoxKind() {

@@ -18,6 +18,8 @@ std::string& ErrorCaption() {
 
 void SetErrorCaption(std::string caption) { ErrorCaption() = std::move(caption); }
 
+const std::string& ProgramTitle() { return ErrorCaption(); }
+
 std::string ErrorText(const std::exception& error) {
   if (dynamic_cast<const std::bad_alloc*>(&error)) return "Out of memory.";
   return error.what();

@@ -11,6 +11,8 @@ namespace pavane::win {
 // that command and is shown in a message box with the error icon, captioned
 // with the program's title, over the window the user is working in.
 void SetErrorCaption(std::string caption);
+// That caption: the program's title, for its plain messages too.
+const std::string& ProgramTitle();
 
 // The text the user reads for an exception (an allocation failure says so in words).
 std::string ErrorText(const std::exception& error);

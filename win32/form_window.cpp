@@ -220,6 +220,17 @@ void FormWindow::SetPosition(std::string_view name, int position) {
   SendMessageA(UpDownOf(*impl_, name).hwnd, UDM_SETPOS32, 0, position);
 }
 
+bool FormWindow::FormEnabled() const { return IsWindowEnabled(Handle()) != FALSE; }
+
+void FormWindow::SetFormEnabled(bool enabled) { EnableWindow(Handle(), enabled); }
+
+void FormWindow::Repaint(std::string_view name) {
+  const HWND control = Control(name);
+  if (!control) return;
+  InvalidateRect(control, nullptr, TRUE);
+  UpdateWindow(control);
+}
+
 bool FormWindow::Enabled(std::string_view name) const {
   const auto& control = impl_->At(name);
   return control.kind->Enabled(control);

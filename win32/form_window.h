@@ -63,6 +63,9 @@ class FormWindow : public forms::FormView {
   void SetItemIndex(std::string_view name, int index) override;
   int Position(std::string_view name) const override;
   void SetPosition(std::string_view name, int position) override;
+  bool FormEnabled() const override;
+  void SetFormEnabled(bool enabled) override;
+  void Repaint(std::string_view name) override;
   bool Enabled(std::string_view name) const override;
   void SetEnabled(std::string_view name, bool enabled) override;
   void SetDefaultButton(std::string_view name) override;

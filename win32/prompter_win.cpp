@@ -2,12 +2,12 @@
 
 #include <cderr.h>
 #include <commdlg.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "forms/input_box_layout.h"
+#include "widgets/browse_folder_win.h"
 #include "win32/error_display.h"
 #include "win32/form_window.h"
 
@@ -16,11 +16,6 @@ namespace {
 
 // Larger than any path the system accepts, so no chosen name is cut short.
 constexpr std::size_t kFileBufferSize = 32768;
-
-int CALLBACK SelectStartFolder(HWND window, UINT message, LPARAM, LPARAM data) {
-  if (message == BFFM_INITIALIZED && data) SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
-  return 0;
-}
 
 const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 
@@ -146,27 +141,20 @@ std::optional<std::string> Win32Prompter::SaveFile(const forms::FileDialogReques
   return std::string(buffer->data());
 }
 
+// Rooted at the desktop, file-system folders only; `startFolder` is selected
+// once the dialog has opened.
 std::optional<std::string> Win32Prompter::BrowseFolder(const std::string& title, const std::string& startFolder) {
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  // The shell fixes the size of these buffers at MAX_PATH.
-  char displayName[MAX_PATH] = {};
-  BROWSEINFOA browse{};
-  browse.hwndOwner = PromptOwner(owner_);
-  browse.pidlRoot = nullptr;  // the desktop
-  browse.pszDisplayName = displayName;
-  browse.lpszTitle = title.c_str();
-  browse.ulFlags = BIF_RETURNONLYFSDIRS;
-  browse.lpfn = SelectStartFolder;
-  browse.lParam = startFolder.empty() ? 0 : reinterpret_cast<LPARAM>(startFolder.c_str());
-
-  std::optional<std::string> folder;
-  if (LPITEMIDLIST chosen = SHBrowseForFolderA(&browse)) {
-    char path[MAX_PATH] = {};
-    if (SHGetPathFromIDListA(chosen, path)) folder = path;
-    CoTaskMemFree(chosen);
-  }
-  if (SUCCEEDED(com)) CoUninitialize();
-  return folder;
+  widgets::TBrowseFolder browser;
+  browser.RootClsid = widgets::bff_RootClsid::bff_DESKTOP;
+  browser.RootDir = startFolder;
+  browser.Title = title;
+  browser.BFF_Options = widgets::bff_ReturnOnlyFSDirs;
+  browser.Owner = PromptOwner(owner_);
+  browser.OnInitialized = [](widgets::TBrowseFolder& sender) {
+    if (!sender.RootDir.empty()) sender.SelectFolder(sender.RootDir);
+  };
+  if (!browser.Browse()) return std::nullopt;
+  return browser.FolderPath();
 }
 
 // An input box made by the form engine from its table.

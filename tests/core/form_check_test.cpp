@@ -15,6 +15,7 @@
 #include "input/joy_map_dialog_layout.h"
 #include "input/scan_key_dialog_layout.h"
 #include "launch/run_dialog_layout.h"
+#include "locate/search_dialog_layout.h"
 #include "locate/zsnes_dir_dialog_layout.h"
 #include "tests/support/memory_form.h"
 
@@ -78,9 +79,9 @@ TEST(FormCheck, BrokenTablesAreNamedBeforeAnythingIsMade) {
 // Every form of the program, with every handler its commands bind, passes;
 // the tables use the same names the commands look their controls up by.
 TEST(FormCheck, TheProgramsFormsAreWhole) {
-  for (const forms::Form* form :
-       {&MainFormLayout(), &AboutBoxForm(), &PreferencesDialogForm(), &RunDialogLayout(), &ZSnesDirDialogForm(),
-        &FavoritesDialogForm(), &ScanKeyDialogForm(), &JoyMapDialogForm(), &forms::InputBoxForm()}) {
+  for (const forms::Form* form : {&MainFormLayout(), &AboutBoxForm(), &PreferencesDialogForm(), &RunDialogLayout(),
+                                  &ZSnesDirDialogForm(), &FavoritesDialogForm(), &ScanKeyDialogForm(),
+                                  &JoyMapDialogForm(), &forms::InputBoxForm(), &SearchDialogForm()}) {
     SCOPED_TRACE(std::string(form->name));
     forms::HandlerTable everything;
     for (const auto& control : form->controls) {

@@ -82,11 +82,41 @@ expect_eq "$(status_of "$ctl" export "$dir/blank.cfg" "$dir/no/such/out.pvt")" 1
 "$(dirname "$0")/../../tools/demo/make-demo-rom.sh" "$dir/game.smc"
 expect_eq "$("$ctl" title "$dir/game.smc" "$dir/none.smc")" "$(printf 'PAVANE DEMO CARTRIDGE\n%s' "$dir/none.smc")" "titles"
 
+# The drive search over a directory: the found list's lines, then the result text.
+tree="$dir/tree"
+mkdir -p "$tree/EMU/ZSNES/BELOW" "$tree/GAMES/ZSNES" "$tree/ZSNES.040" "$tree/.hidden" "$tree/LOOP/IN" "$tree/EMPTY"
+touch "$tree/EMU/ZSNES/ZSNES.EXE" "$tree/EMU/ZSNES/BELOW/ZSNES.EXE" "$tree/GAMES/ZSNES/ZSNES.EXE" \
+  "$tree/ZSNES.040/ZSNES.EXE" "$tree/.hidden/ZSNES.EXE"
+ln -s ../.. "$tree/LOOP/IN/UP"
+expected_order=$(for d in $(ls -U "$tree"); do
+  case $d in EMU | GAMES) echo "$tree/$d/ZSNES/ZSNES.EXE" ;; esac
+done)
+expect_eq "$(timeout 20 "$ctl" find "$tree")" "$(printf '%s\n2 directories found.' "$expected_order")" \
+  "two copies in listing order; none in dot directories, below a copy or through a loop"
+expect_eq "$("$ctl" find "$tree/")" "$("$ctl" find "$tree")" "a trailing separator is the same directory"
+expect_eq "$("$ctl" find "$tree/EMPTY")" "ZSNES not found." "nothing found"
+touch "$tree/ZSNES.EXE"
+expect_eq "$("$ctl" find "$tree")" "$(printf '%s\n1 directories found.' "$tree/ZSNES.EXE")" "a copy in the root ends the walk"
+# Deeper than the longest path: the copy past it cannot be reached, the walk ends.
+deep="$dir/deep"
+mkdir "$deep"
+long=$(printf 'D%.0s' $(seq 200))
+(cd "$deep" && for level in $(seq 30); do
+  mkdir "$long" && cd "$long" || exit 1
+  if [ "$level" = 15 ]; then touch ZSNES.EXE; fi
+done && touch ZSNES.EXE) || fail "deep tree"
+out=$(timeout 20 "$ctl" find "$deep")
+expect_eq "$(tail -n1 <<<"$out")" "1 directories found." "only the copy within the longest path"
+expect_eq "$(head -n1 <<<"$out" | wc -c)" $((${#deep} + 15 * 201 + 11)) "the reachable copy's path"
+rm -rf "$deep"
+expect_eq "$(status_of "$ctl" find "$dir/none")" 1 "find in a missing directory"
+
 # Usage.
 expect_eq "$(status_of "$ctl")" 2 "no arguments"
 expect_eq "$(status_of "$ctl" show)" 2 "missing argument"
 expect_eq "$(status_of "$ctl" frobnicate x)" 2 "unknown command"
 expect_eq "$(status_of "$ctl" export a b --cmdline)" 2 "option without value"
+expect_eq "$(status_of "$ctl" find)" 2 "find without a directory"
 expect_eq "$(status_of "$ctl" -h)" 0 "help"
 "$ctl" -h | grep -q '^usage: pavanectl show FILE' || fail "help text"
 

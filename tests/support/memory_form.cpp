@@ -17,7 +17,10 @@ constexpr int kVirtualTab = 0x09;
 constexpr int kVirtualReturn = 0x0D;
 constexpr int kVirtualEscape = 0x1B;
 
-bool IsList(Kind kind) { return kind == Kind::ListBox || kind == Kind::DropDownList || kind == Kind::OwnerDrawList; }
+bool IsList(Kind kind) {
+  return kind == Kind::ListBox || kind == Kind::DropDownList || kind == Kind::OwnerDrawList ||
+         kind == Kind::DrivePicker;
+}
 bool IsPushButton(Kind kind) { return kind == Kind::Button || kind == Kind::Painted; }
 
 [[noreturn]] void NoSuch(const forms::Control& control, const char* what) {
@@ -92,6 +95,10 @@ void MemoryForm::CheckEntry(std::string_view list, int index) const {
 }
 
 bool MemoryForm::Usable(std::string_view name) const {
+  if (!formEnabled_) {
+    ADD_FAILURE() << "the user cannot work " << name << " of the disabled form " << layout_.name;
+    return false;
+  }
   if (StateOf(name).enabled) return true;
   ADD_FAILURE() << "the user cannot work the disabled control " << name << " of " << layout_.name;
   return false;
@@ -253,6 +260,8 @@ void MemoryForm::SetPosition(std::string_view name, int position) {
   StateOf(name).position = position;
   SetText(spec.buddy, std::to_string(position));
 }
+
+void MemoryForm::Repaint(std::string_view name) { repainted_.emplace_back(name, Text(name)); }
 
 bool MemoryForm::Enabled(std::string_view name) const { return StateOf(name).enabled; }
 

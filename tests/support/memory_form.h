@@ -45,6 +45,9 @@ class MemoryForm : public forms::FormView {
   void SetItemIndex(std::string_view name, int index) override;
   int Position(std::string_view name) const override;
   void SetPosition(std::string_view name, int position) override;
+  bool FormEnabled() const override { return formEnabled_; }
+  void SetFormEnabled(bool enabled) override { formEnabled_ = enabled; }
+  void Repaint(std::string_view name) override;
   bool Enabled(std::string_view name) const override;
   void SetEnabled(std::string_view name, bool enabled) override;
   void SetDefaultButton(std::string_view name) override;
@@ -104,6 +107,8 @@ class MemoryForm : public forms::FormView {
   std::vector<forms::RuntimeMenuItem> MenuItems(std::string_view menu) const;
   bool TimerRunning(unsigned id) const { return timers_.contains(id); }
   bool Closed() const { return closed_; }
+  // The controls painted at once, each with its text at that moment.
+  const std::vector<std::pair<std::string, std::string>>& Repainted() const { return repainted_; }
   bool Modal() const { return modal_; }
   std::string VisiblePage(std::string_view pageControl) const;
   std::string DefaultButton() const;
@@ -143,6 +148,8 @@ class MemoryForm : public forms::FormView {
   std::map<std::string, std::string, std::less<>> pages_;  // page control -> visible page
   std::map<unsigned, std::function<void()>> timers_;
   std::vector<std::string> droppedDown_;
+  std::vector<std::pair<std::string, std::string>> repainted_;
+  bool formEnabled_ = true;
   std::string caption_;
   std::string focused_;
   std::string defaultButton_;

@@ -6,6 +6,7 @@
 #include "tests/support/fake_launcher.h"
 #include "tests/support/fixed_menu_metrics.h"
 #include "tests/support/memory_form.h"
+#include "tests/support/memory_search_system.h"
 #include "tests/support/memory_store.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/us_keyboard.h"
@@ -28,7 +29,8 @@ struct MemoryProgram {
   FakeLauncher launcher;
   FixedMenuMetrics menuMetrics;
   UsKeyboard keys;
-  TMainForm main{state, {host, prompter, registry, launcher, menuMetrics, keys}};
+  MemorySearchSystem driveSearch;
+  TMainForm main{state, {host, prompter, registry, launcher, menuMetrics, keys, driveSearch}};
 };
 
 }  // namespace pavane::testing

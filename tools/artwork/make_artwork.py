@@ -455,6 +455,105 @@ def location_icon():
 
 
 # ---------------------------------------------------------------------------
+# Drive-type icons of the drive picker (16 x 16, 16 colours).
+
+DRIVE_FIXED_MAP = [
+    '................',
+    '................',
+    '................',
+    '................',
+    '................',
+    '..kkkkkkkkkkkk..',
+    '.kWWWWWWWWWWWsk.',
+    '.kWsssssssssssdk',
+    '.kWsssssssssssdk',
+    '.kWsddddddsGGsdk',
+    '.kWsssssssssssdk',
+    '.ksddddddddddddk',
+    '..kkkkkkkkkkkkkk',
+    '................',
+    '................',
+    '................',
+]
+
+DRIVE_REMOVABLE_MAP = [
+    '................',
+    '.kkkkkkkkkkkkk..',
+    '.kBBBsssssssBBk.',
+    '.kBBBsskkssBBBk.',
+    '.kBBBsskkssBBBk.',
+    '.kBBBsssssssBBk.',
+    '.kBBBBBBBBBBBBk.',
+    '.kBBWWWWWWWWBBk.',
+    '.kBBWkkkkkkWBBk.',
+    '.kBBWWWWWWWWBBk.',
+    '.kBBWkkkkkWWBBk.',
+    '.kBBWWWWWWWWBBk.',
+    '.kBBWWWWWWWWBBk.',
+    '.kkkkkkkkkkkkkk.',
+    '................',
+    '................',
+]
+
+DRIVE_REMOTE_MAP = [
+    '................',
+    '................',
+    '..kkkkkkkkkkkk..',
+    '.kWWWWWWWWWWWsk.',
+    '.kWsssssssssssdk',
+    '.kWsddddddsGGsdk',
+    '.kWsssssssssssdk',
+    '.ksddddddddddddk',
+    '..kkkkkkkkkkkkkk',
+    '.......kk.......',
+    '.......kk.......',
+    '.......kk.......',
+    '.kkkkkkkkkkkkkk.',
+    '................',
+    '................',
+    '................',
+]
+
+DRIVE_CDROM_MAP = [
+    '................',
+    '.....kkkkkk.....',
+    '...kkWWWCCCkk...',
+    '..kWWWWWCCCCMk..',
+    '.kWWWWWWCCCMMMk.',
+    '.kWWWWWsssMMMMk.',
+    'kWWWWWskkksYYYYk',
+    'kYYYYYsk.ksWWWWk',
+    'kYYYYYskkksWWWWk',
+    '.kYYYYYsssWWWWk.',
+    '.kGGGGGCCWWWWWk.',
+    '..kGGGCCCWWWWk..',
+    '...kkCCCWWWkk...',
+    '.....kkkkkk.....',
+    '................',
+    '................',
+]
+
+DRIVE_RAM_MAP = [
+    '................',
+    '................',
+    '................',
+    '................',
+    '.kkkkkkkkkkkkkk.',
+    '.kggggggggggggk.',
+    '.kgkkkgkkkgkkkk.',
+    '.kgkkkgkkkgkkkk.',
+    '.kgkkkgkkkgkkkk.',
+    '.kggggggggggggk.',
+    '.kYgYgYgYgYgYgk.',
+    '.kkkkkkkkkkkkkk.',
+    '................',
+    '................',
+    '................',
+    '................',
+]
+
+
+# ---------------------------------------------------------------------------
 # Toolbar bitmaps (20 x 20, 16 colours). The top-left pixel is the colour the
 # toolbar draws transparent.
 
@@ -923,6 +1022,11 @@ def pictures():
         ('input_page.ico', 'ico', [(input_page_icon(), 4)]),
         ('sound_page.ico', 'ico', [(sound_page_icon(), 4)]),
         ('location.ico', 'ico', [(location_icon(), 4)]),
+        ('drive_fixed.ico', 'ico', [(from_map(DRIVE_FIXED_MAP), 4)]),
+        ('drive_removable.ico', 'ico', [(from_map(DRIVE_REMOVABLE_MAP), 4)]),
+        ('drive_remote.ico', 'ico', [(from_map(DRIVE_REMOTE_MAP), 4)]),
+        ('drive_cdrom.ico', 'ico', [(from_map(DRIVE_CDROM_MAP), 4)]),
+        ('drive_ram.ico', 'ico', [(from_map(DRIVE_RAM_MAP), 4)]),
         ('open.bmp', 'bmp', [(open_colour, 4)]),
         ('run.bmp', 'bmp', [(run_colour, 4)]),
         ('favorites.bmp', 'bmp', [(favorites_colour, 4)]),
@@ -940,6 +1044,11 @@ EXPECTED = {
     'input_page.ico': [(32, 32, 4)],
     'sound_page.ico': [(32, 32, 4)],
     'location.ico': [(32, 32, 4)],
+    'drive_fixed.ico': [(16, 16, 4)],
+    'drive_removable.ico': [(16, 16, 4)],
+    'drive_remote.ico': [(16, 16, 4)],
+    'drive_cdrom.ico': [(16, 16, 4)],
+    'drive_ram.ico': [(16, 16, 4)],
     'open.bmp': [(20, 20, 4)],
     'run.bmp': [(20, 20, 4)],
     'favorites.bmp': [(20, 20, 4)],

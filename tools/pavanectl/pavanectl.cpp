@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "launch/rom_title.h"
+#include "locate/drive_search.h"
 #include "settings/config_file.h"
 #include "settings/template_file.h"
 #include "settings/template_io.h"
@@ -17,11 +18,13 @@ constexpr const char* kUsage =
     "       pavanectl apply TEMPLATE CFG\n"
     "       pavanectl export CFG OUT [--cmdline TEXT]\n"
     "       pavanectl title ROM...\n"
+    "       pavanectl find DIR\n"
     "\n"
     "  show    print the settings a template or ZSNES.CFG holds\n"
     "  apply   load TEMPLATE over CFG and save CFG\n"
     "  export  save the settings of CFG as a template (binary for .pvt)\n"
-    "  title   print the game title stored in each ROM image\n";
+    "  title   print the game title stored in each ROM image\n"
+    "  find    search DIR and below for ZSNES.EXE as the drive search does\n";
 
 // Messages are ANSI text; a Linux terminal wants UTF-8.
 std::string ForConsole(const std::string& text) {
@@ -112,6 +115,31 @@ int Title(const std::vector<std::string>& roms) {
   return 0;
 }
 
+// The found list's lines as they come, then the search dialog's result text.
+class PrintedSearch : public SearchProgress {
+ public:
+  void Entering(const std::string&) override {}
+  void Found(const std::string& path) override {
+    std::cout << ForConsole(path) << '\n';
+    ++found_;
+  }
+  void DirectoryDone() override {}
+  int FoundCount() const { return found_; }
+
+ private:
+  int found_ = 0;
+};
+
+int Find(std::string directory) {
+  DirectoryLister& lister = SystemDirectoryLister();
+  if (!DirectoryExists(directory)) return Fail(directory + ": no such directory");
+  if (!directory.ends_with(lister.Separator()) && !directory.ends_with('/')) directory += lister.Separator();
+  PrintedSearch search;
+  SearchDir(lister, directory, "ZSNES.EXE", search);
+  std::cout << SearchResultText(search.FoundCount()) << '\n';
+  return 0;
+}
+
 int Usage(std::ostream& out, int status) {
   out << kUsage;
   return status;
@@ -126,6 +154,7 @@ int Run(const std::vector<std::string>& args) {
   if (command == "export" && args.size() == 3) return Export(args[1], args[2], nullptr);
   if (command == "export" && args.size() == 5 && args[3] == "--cmdline") return Export(args[1], args[2], &args[4]);
   if (command == "title" && args.size() >= 2) return Title({args.begin() + 1, args.end()});
+  if (command == "find" && args.size() == 2) return Find(args[1]);
   return Usage(std::cerr, 2);
 }
 

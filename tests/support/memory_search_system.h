@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "locate/search_system.h"
+#include "tests/support/memory_lister.h"
+
+namespace pavane::testing {
+
+// Drives and their directories in memory; `onMessages` runs wherever the
+// search lets the window catch up, so a test can look at the dialog mid-walk.
+struct MemorySearchSystem : SearchSystem {
+  std::vector<DriveInfo> Drives() override { return drives; }
+  char CurrentDrive() override { return current; }
+  DirectoryLister& Lister() override { return disk; }
+  void ProcessMessages() override {
+    ++messageTurns;
+    if (onMessages) onMessages();
+  }
+
+  std::vector<DriveInfo> drives = {{'A', ""}, {'C', "SYSTEM"}, {'D', ""}};
+  char current = 'C';
+  MemoryLister disk;
+  int messageTurns = 0;
+  std::function<void()> onMessages;
+};
+
+}  // namespace pavane::testing
