@@ -15,8 +15,12 @@
 #include "app/preferences_layout.h"
 #include "favorites/favorites_dialog_layout.h"
 #include "forms/dpi_scale.h"
+#include "forms/input_box_layout.h"
 #include "forms/radio_layout.h"
+#include "input/joy_map_dialog_layout.h"
+#include "input/scan_key_dialog_layout.h"
 #include "launch/run_dialog_layout.h"
+#include "locate/search_dialog_layout.h"
 #include "locate/zsnes_dir_dialog_layout.h"
 #include "tests/win32/form_test_support.h"
 
@@ -106,6 +110,7 @@ TEST_P(EveryWindow, EveryControlIsScaledAndNoCaptionIsCutOff) {
         EXPECT_LE(Width(actual), control.bounds.width);
         break;
       case Kind::DropDownList:
+      case Kind::DrivePicker:
       case Kind::OwnerDrawList:
         // A closed list takes the height its font needs.
         EXPECT_EQ(actual.left, expected.left);
@@ -138,7 +143,9 @@ TEST_P(EveryWindow, EveryControlIsScaledAndNoCaptionIsCutOff) {
 
 INSTANTIATE_TEST_SUITE_P(Program, EveryWindow,
                          ::testing::Values(&MainFormLayout(), &AboutBoxForm(), &PreferencesDialogForm(),
-                                           &RunDialogLayout(), &ZSnesDirDialogForm(), &FavoritesDialogForm()));
+                                           &RunDialogLayout(), &ZSnesDirDialogForm(), &FavoritesDialogForm(),
+                                           &ScanKeyDialogForm(), &JoyMapDialogForm(), &SearchDialogForm(),
+                                           &forms::InputBoxForm()));
 
 }  // namespace
 }  // namespace pavane
