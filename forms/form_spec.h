@@ -79,6 +79,7 @@ struct Control {
   bool multiSelect = false;            // list boxes: Shift and Ctrl extend the selection
   int itemHeight = 0;                  // lists; 0: the system's
   int resource = 0;                    // picture or glyph resource
+  bool scalePicture = false;           // a bitmap other controls point into scales with them
   std::string_view dropDownMenu = {};  // tool buttons: the pop-up menu they drop down
   std::string_view widget = {};        // painted controls: the widget that draws them
   unsigned color = 0;                  // shapes: 0xRRGGBB

@@ -20,7 +20,11 @@ constexpr Control Field(std::size_t position, int left, int top) {
 // The picture and bars sit 40 pixels further left than in the keyboard dialog;
 // the picture comes before its frame, which so lies below it.
 constexpr std::array kControls{
-    Control{.kind = Kind::Picture, .name = "Image1", .bounds = {32, 48, 325, 159}, .resource = IDB_CONTROLLER},
+    Control{.kind = Kind::Picture,
+            .name = "Image1",
+            .bounds = {32, 48, 325, 159},
+            .resource = IDB_CONTROLLER,
+            .scalePicture = true},
     Control{.kind = Kind::Bevel, .name = "Bevel", .bounds = {30, 46, 329, 163}},
     MarkerBar("Shape2", {291, 112, 78, 4}),
     MarkerBar("Shape6", {112, 38, 4, 31}),

@@ -33,7 +33,11 @@ constexpr Control SpecialKey(std::string_view name, std::string_view caption, in
 // are keys to assign like any other.
 // The picture comes before its frame, which so lies below it.
 constexpr std::array kControls{
-    Control{.kind = Kind::Picture, .name = "Image1", .bounds = {72, 48, 325, 159}, .resource = IDB_CONTROLLER},
+    Control{.kind = Kind::Picture,
+            .name = "Image1",
+            .bounds = {72, 48, 325, 159},
+            .resource = IDB_CONTROLLER,
+            .scalePicture = true},
     Control{.kind = Kind::Bevel, .name = "Bevel", .bounds = {70, 46, 329, 163}},
     MarkerBar("Shape1", {59, 112, 85, 4}),
     MarkerBar("Shape2", {331, 112, 78, 4}),

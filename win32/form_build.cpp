@@ -97,11 +97,14 @@ void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT of
 
 // Shows the icon or bitmap resource of a picture; a missing resource shows
 // nothing. The picture keeps its own size, centred in its scaled place: a
-// stretched icon or bitmap only turns blurred or blocky.
+// stretched icon or bitmap only turns blurred or blocky. A bitmap that other
+// controls point into fills its scaled place, so they still meet what they
+// point at.
 void FormWindow::Impl::LoadPicture(ControlWindow& control) {
   const auto& spec = *control.spec;
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   if (spec.resource == 0) return;
+  const RECT& place = control.bounds;
   SIZE size{spec.bounds.width, spec.bounds.height};  // an icon is loaded at its declared size
   if (FindResourceA(instance, MAKEINTRESOURCEA(spec.resource), MAKEINTRESOURCEA(14))) {  // RT_GROUP_ICON
     HANDLE icon = LoadImageA(instance, MAKEINTRESOURCEA(spec.resource), IMAGE_ICON, size.cx, size.cy, LR_DEFAULTCOLOR);
@@ -109,7 +112,9 @@ void FormWindow::Impl::LoadPicture(ControlWindow& control) {
     icons.emplace_back(static_cast<HICON>(icon));
     SendMessageA(control.hwnd, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
   } else if (FindResourceA(instance, MAKEINTRESOURCEA(spec.resource), MAKEINTRESOURCEA(2))) {  // RT_BITMAP
-    HANDLE bitmap = LoadImageA(instance, MAKEINTRESOURCEA(spec.resource), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
+    const SIZE loaded = spec.scalePicture ? SIZE{place.right - place.left, place.bottom - place.top} : SIZE{0, 0};
+    HANDLE bitmap =
+        LoadImageA(instance, MAKEINTRESOURCEA(spec.resource), IMAGE_BITMAP, loaded.cx, loaded.cy, LR_DEFAULTCOLOR);
     if (!bitmap) return;
     bitmaps.emplace_back(bitmap);
     SendMessageA(control.hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
@@ -118,7 +123,6 @@ void FormWindow::Impl::LoadPicture(ControlWindow& control) {
   } else {
     return;
   }
-  const RECT& place = control.bounds;
   SetWindowPos(control.hwnd, nullptr, (place.left + place.right - size.cx) / 2,
                (place.top + place.bottom - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -26,6 +26,7 @@ std::optional<WORD> NamedKey(const std::string& name) {
   if (name == "alt") return VK_MENU;  // alone: into the menu bar
   if (name == "tab") return VK_TAB;
   if (name == "enter") return VK_RETURN;
+  if (name == "space") return VK_SPACE;
   if (name == "esc") return VK_ESCAPE;
   if (name.size() >= 2 && name[0] == 'f') {
     const int number = std::atoi(name.c_str() + 1);
