@@ -28,6 +28,9 @@ class WindowScript {
 
  private:
   bool Step() {
+    // The action pumps messages itself, and a tick inside it must not play
+    // the user's part a second time.
+    if (done_) return true;
     const HWND window = FindWindowA(nullptr, caption_.c_str());
     if (!window || !IsWindowVisible(window)) return false;
     done_ = true;
