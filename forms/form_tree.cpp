@@ -118,6 +118,15 @@ std::vector<std::size_t> PagesOf(const Form& form, std::size_t pageControl) {
   return pages;
 }
 
+std::optional<std::size_t> PageOf(const Form& form, std::size_t index) {
+  for (std::string_view parent = form.controls[index].parent; !parent.empty();) {
+    const std::size_t holder = ControlIndex(form, parent);
+    if (form.controls[holder].kind == Kind::Page) return holder;
+    parent = form.controls[holder].parent;
+  }
+  return std::nullopt;
+}
+
 std::vector<std::size_t> OrderedChildren(const Form& form, std::string_view parent) {
   std::vector<std::size_t> loose;
   std::vector<std::size_t> ordered;

@@ -24,6 +24,10 @@ bool IsTabStop(Kind kind);
 // The pages of a page control, in the order of their tabs.
 std::vector<std::size_t> PagesOf(const Form& form, std::size_t pageControl);
 
+// The page a control lies on, however deep inside it; none for a control
+// outside every page (a page itself lies in its page control).
+std::optional<std::size_t> PageOf(const Form& form, std::size_t index);
+
 // The children of one declared parent in z-order, which is the tab order:
 // controls without a tab order first (pictures, bevels), then the others by
 // tab order, each label that focuses a control directly before it.

@@ -124,7 +124,7 @@ class GroupBox : public ControlKind {
   // Its controls are siblings of it, in the same window.
   void CreateContents(FormWindow::Impl& form, std::size_t index, POINT inner) const override {
     const auto& control = form.controls[index];
-    form.CreateChildren(control.spec->name, control.container, inner, control.page);
+    form.CreateChildren(control.spec->name, control.container, inner);
   }
   MnemonicRole Mnemonic(const forms::Control&) const override { return MnemonicRole::FocusTarget; }
   HWND FocusTarget(const FormWindow::Impl& form, std::size_t index) const override {

@@ -95,7 +95,7 @@ class Panel : public ControlKind {
   bool IsContainer() const override { return true; }
   void CreateContents(FormWindow::Impl& form, std::size_t index, POINT) const override {
     const auto& control = form.controls[index];
-    form.CreateChildren(control.spec->name, control.hwnd, POINT{0, 0}, control.page);
+    form.CreateChildren(control.spec->name, control.hwnd, POINT{0, 0});
   }
   HWND FocusTarget(const FormWindow::Impl& form, std::size_t index) const override {
     return GroupBoxKind().FocusTarget(form, index);
@@ -109,9 +109,8 @@ class Page : public Panel {
     params.hidden = true;  // a page shows when its tab is chosen
     return params;
   }
-  void CreateContents(FormWindow::Impl& form, std::size_t index, POINT) const override {
-    form.CreateChildren(form.controls[index].spec->name, form.controls[index].hwnd, POINT{0, 0}, index);
-  }
+  // Made when the page first shows or one of its controls is looked up.
+  void CreateContents(FormWindow::Impl& form, std::size_t index, POINT) const override { form.DeferContents(index); }
 };
 
 class PageControl : public ControlKind {
@@ -136,7 +135,7 @@ class PageControl : public ControlKind {
     const auto& control = form.controls[index];
     const auto pages = forms::PagesOf(form.form, index);
     for (const auto page : pages) {
-      form.CreateControl(page, control.container, inner, control.page);
+      form.CreateControl(page, control.container, inner);
       form.controls[page].kind->CreateContents(form, page, inner);
     }
     // The tab control must never paint over its pages: its window region

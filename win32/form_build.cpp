@@ -48,21 +48,19 @@ UniqueGdiObject FormFont(int charHeight, int weight) {
 
 }  // namespace
 
-void FormWindow::Impl::CreateChildren(std::string_view parent, HWND container, POINT offset,
-                                      std::optional<std::size_t> page) {
+void FormWindow::Impl::CreateChildren(std::string_view parent, HWND container, POINT offset) {
   for (const auto index : forms::OrderedChildren(form, parent)) {
-    CreateControl(index, container, offset, page);
+    CreateControl(index, container, offset);
     const auto& bounds = form.controls[index].bounds;
     controls[index].kind->CreateContents(*this, index, POINT{offset.x + bounds.left, offset.y + bounds.top});
   }
 }
 
-void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT offset, std::optional<std::size_t> page) {
+void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT offset) {
   const auto& spec = form.controls[index];
   auto& control = controls[index];
   const ControlKind& kind = *control.kind;
   control.container = container;
-  control.page = page;
   control.layout = forms::Bounds{.left = offset.x + spec.bounds.left,
                                  .top = offset.y + spec.bounds.top,
                                  .width = spec.bounds.width,
@@ -93,6 +91,26 @@ void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT of
   const HFONT controlFont = static_cast<HFONT>((spec.bold ? boldFont : font).Get());
   SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
   kind.Setup(*this, control);
+}
+
+void FormWindow::Impl::LinkMadeSince(std::size_t first) {
+  // A copy: linking may make another page, which links its own controls.
+  const std::vector<std::size_t> made(creationOrder.begin() + static_cast<std::ptrdiff_t>(first), creationOrder.end());
+  for (const auto index : made) controls[index].kind->Link(*this, controls[index]);
+}
+
+void FormWindow::Impl::DeferContents(std::size_t page) { controls[page].contentsDeferred = true; }
+
+void FormWindow::Impl::MakeContents(std::size_t page) {
+  auto& control = controls[page];
+  if (control.page) MakeContents(*control.page);  // a page on a page lies in its page's window
+  if (!control.contentsDeferred) return;
+  control.contentsDeferred = false;
+  const std::size_t first = creationOrder.size();
+  CreateChildren(control.spec->name, control.hwnd, POINT{0, 0});
+  LinkMadeSince(first);
+  // The new controls underline their accelerator letters as the rest of the form does.
+  SendMessageA(control.hwnd, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
 }
 
 // Shows the icon or bitmap resource of a picture; a missing resource shows
@@ -135,6 +153,7 @@ void FormWindow::Impl::Build(HWND ownerWindow) {
   for (std::size_t i = 0; i < controls.size(); ++i) {
     controls[i].spec = &form.controls[i];
     controls[i].kind = &KindOf(form.controls[i].kind);
+    controls[i].page = forms::PageOf(form, i);
     if (form.controls[i].isDefault) defaultButton = i;
   }
   creationOrder.clear();
@@ -200,8 +219,8 @@ void FormWindow::Impl::Build(HWND ownerWindow) {
       }
     }
 
-    CreateChildren({}, hwnd, POINT{0, 0}, std::nullopt);
-    for (auto& control : controls) control.kind->Link(*this, control);
+    CreateChildren({}, hwnd, POINT{0, 0});
+    LinkMadeSince(0);
     BuildAccelerators();
     if (TakesDrops()) DragAcceptFiles(hwnd, TRUE);
     // The forms this program follows always underline their accelerator letters.

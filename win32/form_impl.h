@@ -50,6 +50,7 @@ struct ControlWindow {
   RECT bounds{};                    // its place in the container, in pixels
   std::vector<HWND> items;          // radio groups: one button per item
   std::optional<std::size_t> page;  // the page it lies on, if any
+  bool contentsDeferred = false;    // pages: the controls on it are made when first needed
   UniqueGdiObject glyph;            // buttons with a picture
   std::unique_ptr<PaintedControl> painted;
   std::unique_ptr<PaintedSite> site;
@@ -93,10 +94,11 @@ struct FormWindow::Impl {
   bool modalEnded = false;
   int modalResult = 0;
 
-  // Looking controls up.
+  // Looking controls up. A control on a page not made yet is made, with the
+  // rest of its page, when it is looked up.
   std::size_t IndexOf(std::string_view name) const;
-  ControlWindow& At(std::string_view name) { return controls[IndexOf(name)]; }
-  const ControlWindow& At(std::string_view name) const { return controls[IndexOf(name)]; }
+  ControlWindow& Made(std::size_t index);
+  ControlWindow& At(std::string_view name) { return Made(IndexOf(name)); }
   std::optional<std::size_t> IndexOfId(int id) const;
   // The control whose window (or radio button) is `window`.
   std::optional<std::size_t> IndexOfWindow(HWND window) const;
@@ -108,8 +110,14 @@ struct FormWindow::Impl {
 
   // form_build.cpp
   void Build(HWND ownerWindow);
-  void CreateChildren(std::string_view parent, HWND container, POINT offset, std::optional<std::size_t> page);
-  void CreateControl(std::size_t index, HWND container, POINT offset, std::optional<std::size_t> page);
+  void CreateChildren(std::string_view parent, HWND container, POINT offset);
+  void CreateControl(std::size_t index, HWND container, POINT offset);
+  // Ties the controls made since creationOrder[first] to the others (up-downs to their buddies).
+  void LinkMadeSince(std::size_t first);
+  // A hidden page's controls are made when the page first shows or one of
+  // them is looked up: a window with many pages shows sooner.
+  void DeferContents(std::size_t page);
+  void MakeContents(std::size_t page);
   void LoadPicture(ControlWindow& control);
 
   // form_menus.cpp

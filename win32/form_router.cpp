@@ -118,6 +118,11 @@ void RegisterWindowClasses(std::string_view topLevelClass) {
 
 std::size_t FormWindow::Impl::IndexOf(std::string_view name) const { return forms::ControlIndex(form, name); }
 
+ControlWindow& FormWindow::Impl::Made(std::size_t index) {
+  if (const auto page = controls[index].page) MakeContents(*page);
+  return controls[index];
+}
+
 std::optional<std::size_t> FormWindow::Impl::IndexOfId(int id) const {
   std::size_t index = 0;
   if (id >= kControlIdBase && id < kRadioIdBase) {

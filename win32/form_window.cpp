@@ -35,7 +35,7 @@ void CheckEntry(const ControlWindow& control, int index) {
 
 bool IsMultiSelect(const ControlWindow& control) { return control.spec->multiSelect; }
 
-const ControlWindow& UpDownOf(const FormWindow::Impl& form, std::string_view name) {
+const ControlWindow& UpDownOf(FormWindow::Impl& form, std::string_view name) {
   const auto& control = form.At(name);
   if (control.spec->kind != Kind::UpDown) NoSuchValue(control, "position");
   return control;
@@ -73,6 +73,7 @@ int FormWindow::Impl::SelectedPage(std::size_t pageControl) const {
 void FormWindow::Impl::ShowSelectedPage(std::size_t pageControl) {
   const auto pages = forms::PagesOf(form, pageControl);
   const int selected = SelectedPage(pageControl);
+  if (selected >= 0 && static_cast<std::size_t>(selected) < pages.size()) MakeContents(pages[selected]);
   const HWND focus = GetFocus();
   for (std::size_t i = 0; i < pages.size(); ++i) {
     if (static_cast<int>(i) == selected) ShowWindow(controls[pages[i]].hwnd, SW_SHOWNA);
@@ -108,7 +109,7 @@ void FormWindow::Impl::MoveRadioTabStop(std::size_t index) {
 HWND FormWindow::Impl::FocusTarget(std::size_t index) const { return controls[index].kind->FocusTarget(*this, index); }
 
 void FormWindow::Impl::FocusControl(std::size_t index, bool selectText) {
-  const auto& control = controls[index];
+  const auto& control = Made(index);
   if (control.page) {
     const auto pageControl = IndexOf(form.controls[*control.page].parent);
     const auto pages = forms::PagesOf(form, pageControl);

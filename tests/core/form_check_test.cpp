@@ -119,5 +119,30 @@ TEST(FormOrder, LabelsComeRightBeforeWhatTheyFocusAndLooseControlsFirst) {
   EXPECT_EQ(order, (std::vector<std::string_view>{"Line", "First", "SecondLabel", "Second"}));
 }
 
+// The engine makes a hidden page's controls when they are first needed, so it
+// must know for every control which page holds it, through group boxes too.
+TEST(FormOrder, EveryControlKnowsItsPage) {
+  static constexpr auto kControls = std::to_array<Control>({
+      {.kind = Kind::PageControl, .name = "Pages", .bounds = {0, 0, 50, 50}, .tabOrder = 0},
+      {.kind = Kind::Page, .name = "One", .parent = "Pages", .tabOrder = 0},
+      {.kind = Kind::Page, .name = "Two", .parent = "Pages", .tabOrder = 1},
+      {.kind = Kind::GroupBox, .name = "Group", .parent = "Two", .bounds = {0, 0, 40, 40}},
+      {.kind = Kind::Edit, .name = "Inner", .parent = "Group", .bounds = {0, 0, 10, 10}, .tabOrder = 0},
+      {.kind = Kind::Edit, .name = "Direct", .parent = "One", .bounds = {0, 0, 10, 10}, .tabOrder = 0},
+      {.kind = Kind::Button, .name = "Outside", .bounds = {0, 0, 10, 10}, .tabOrder = 1},
+  });
+  const forms::Form form = FormOf(kControls);
+  auto pageOf = [&form](std::string_view name) -> std::string_view {
+    const auto page = forms::PageOf(form, forms::ControlIndex(form, name));
+    return page ? form.controls[*page].name : "none";
+  };
+  EXPECT_EQ(pageOf("Inner"), "Two");
+  EXPECT_EQ(pageOf("Group"), "Two");
+  EXPECT_EQ(pageOf("Direct"), "One");
+  EXPECT_EQ(pageOf("Outside"), "none");
+  EXPECT_EQ(pageOf("Two"), "none");
+  EXPECT_EQ(pageOf("Pages"), "none");
+}
+
 }  // namespace
 }  // namespace pavane

@@ -27,6 +27,11 @@ class MainFormTest : public ::testing::Test {
   win::FormWindow& window = form.window;
 
   HWND Page(std::string_view name) { return window.Control(name); }
+  // A page's controls as the user meets them: once its tab is chosen.
+  std::vector<std::string> TabStopsOnPage(std::string_view name) {
+    window.ShowPage(name);
+    return TabStopsIn(Page(name));
+  }
 
   std::vector<std::string> TabStopsIn(HWND container) {
     std::vector<std::string> names;
@@ -175,23 +180,25 @@ TEST_F(MainFormTest, DeviceListsAreOwnerDrawnWithSixteenPixelRows) {
 
 TEST_F(MainFormTest, TabOrderFollowsTheTables) {
   EXPECT_EQ(
-      TabStopsIn(Page("GeneralTab")),
+      TabStopsOnPage("GeneralTab"),
       (std::vector<std::string>{"ZSnesDirEdit", "BrowseButton1", "ReadConfigButton", "SaveDirEdit", "BrowseButton2",
                                 "GameDirEdit", "Button1", "Percent2ExecEdit", "DisableGUICheck", "EnterSkipCheck"}));
-  EXPECT_EQ(TabStopsIn(Page("DisplayTab")),
+  EXPECT_EQ(TabStopsOnPage("DisplayTab"),
             (std::vector<std::string>{"FrameSkipEdit", "AutoFrameSkipCheck", "VideoModeGrp:1", "ScanlinesCheck",
                                       "InterpolationCheck", "NewGfxCheck", "CopyMethodCombo"}));
-  EXPECT_EQ(TabStopsIn(Page("TabSheet2")),
+  EXPECT_EQ(TabStopsOnPage("TabSheet2"),
             (std::vector<std::string>{"Player1DeviceCombo", "ScanKey1Button", "Player2DeviceCombo", "ScanKey2Button",
                                       "JoystickButton"}));
-  EXPECT_EQ(TabStopsIn(Page("TabSheet3")),
+  EXPECT_EQ(TabStopsOnPage("TabSheet3"),
             (std::vector<std::string>{"SoundCheck", "SoundRateGrp:2", "StereoCheck", "Force8bitCheck"}));
-  const auto switches = TabStopsIn(Page("SwitchesTab"));
+  const auto switches = TabStopsOnPage("SwitchesTab");
   ASSERT_EQ(switches.size(), 14u);
   EXPECT_EQ(switches.front(), "ZSNESCmdLineEdit");
   for (int n = 1; n <= 12; ++n) EXPECT_EQ(switches[n], "SwitchCheck" + std::to_string(n));
   EXPECT_EQ(switches.back(), "GammaEdit");
 
+  window.ShowPage("GeneralTab");
+  window.Focus("ZSnesDirEdit");
   form.PressKey(VK_TAB);
   EXPECT_EQ(GetFocus(), window.Control("BrowseButton1"));
   form.PressKey(VK_TAB, testing::kShift);
