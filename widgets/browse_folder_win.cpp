@@ -6,6 +6,7 @@
 
 #include "widgets/shell_objects_win.h"
 #include "win32/error_display.h"
+#include "win32/late_bound_win.h"
 
 namespace pavane::widgets {
 
@@ -96,7 +97,8 @@ bool TBrowseFolder::Browse() {
   const ComApartment com;
   ComRef<IMalloc> allocator;
   ComRef<IShellFolder> desktop;
-  if (FAILED(SHGetMalloc(allocator.Out())) || FAILED(SHGetDesktopFolder(desktop.Out()))) return false;
+  if (FAILED(win::late::SHGetMalloc(allocator.Out())) || FAILED(win::late::SHGetDesktopFolder(desktop.Out())))
+    return false;
 
   ItemIdList root(*allocator.Get());
   if (RootClsid == bff_RootClsid::Use_RootDir) {
@@ -104,7 +106,7 @@ bool TBrowseFolder::Browse() {
       Report("BFF:RootDir <" + RootDir + "> not Found");
       return false;
     }
-  } else if (FAILED(SHGetSpecialFolderLocation(nullptr, SpecialFolder(RootClsid), root.Out()))) {
+  } else if (FAILED(win::late::SHGetSpecialFolderLocation(nullptr, SpecialFolder(RootClsid), root.Out()))) {
     Report("BFF:SpecialFolder not Found");
     return false;
   }
@@ -121,7 +123,7 @@ bool TBrowseFolder::Browse() {
 
   Session session{*allocator.Get(), *desktop.Get()};
   session_ = &session;
-  ItemIdList chosen(*allocator.Get(), SHBrowseForFolderA(&browse));
+  ItemIdList chosen(*allocator.Get(), win::late::SHBrowseForFolderA(&browse));
   session_ = nullptr;
   dialog_ = nullptr;
   if (!chosen) return false;

@@ -7,6 +7,8 @@
 
 #include <utility>
 
+#include "win32/late_bound_win.h"
+
 namespace pavane::widgets {
 
 // One reference to a COM object, released at the end.
@@ -56,11 +58,11 @@ class ItemIdList {
 // COM for the calling thread while it lives, when it was not there already.
 class ComApartment {
  public:
-  ComApartment() : started_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ComApartment() : started_(SUCCEEDED(win::late::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
   ~ComApartment() {
-    if (started_) CoUninitialize();
+    if (started_) win::late::CoUninitialize();
   }
 
  private:

@@ -7,6 +7,7 @@
 
 #include "forms/radio_layout.h"
 #include "win32/control_kind.h"
+#include "win32/late_bound_win.h"
 
 namespace pavane::win {
 namespace {
@@ -44,8 +45,8 @@ void DrawGlyphButton(const FormWindow::Impl& form, std::size_t index, const DRAW
     UniqueMemoryDC memory(CreateCompatibleDC(dc));
     SelectedObject selectPicture(memory.Get(), control.glyph.Get());
     const COLORREF transparent = GetPixel(memory.Get(), 0, picture.bmHeight - 1);
-    TransparentBlt(dc, x, (rect.top + rect.bottom - picture.bmHeight) / 2 + shift, picture.bmWidth, picture.bmHeight,
-                   memory.Get(), 0, 0, picture.bmWidth, picture.bmHeight, transparent);
+    late::TransparentBlt(dc, x, (rect.top + rect.bottom - picture.bmHeight) / 2 + shift, picture.bmWidth,
+                         picture.bmHeight, memory.Get(), 0, 0, picture.bmWidth, picture.bmHeight, transparent);
     x += picture.bmWidth + kSpacing;
   }
   RECT text{x, rect.top + shift, x + textSize.right, rect.bottom + shift};

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <stdexcept>
 
@@ -175,6 +174,7 @@ void FormWindow::Impl::Build(HWND ownerWindow) {
     style |= WS_POPUP;
     exStyle |= WS_EX_DLGMODALFRAME;
   }
+  if (TakesDrops()) exStyle |= WS_EX_ACCEPTFILES;  // what DragAcceptFiles sets, without loading the shell
 
   UniqueMenu bar;
   if (!form.menu.empty()) bar.Reset(BuildMenu(form.menu, kMenuIdBase, true));
@@ -222,7 +222,6 @@ void FormWindow::Impl::Build(HWND ownerWindow) {
     CreateChildren({}, hwnd, POINT{0, 0});
     LinkMadeSince(0);
     BuildAccelerators();
-    if (TakesDrops()) DragAcceptFiles(hwnd, TRUE);
     // The forms this program follows always underline their accelerator letters.
     SendMessageA(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
   } catch (...) {

@@ -10,18 +10,19 @@
 #include <vector>
 
 #include "win32/form_impl.h"
+#include "win32/late_bound_win.h"
 
 namespace pavane::win {
 namespace {
 
 std::vector<std::string> DroppedPaths(HDROP drop) {
   std::vector<std::string> paths;
-  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = late::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+    const UINT length = late::DragQueryFileA(drop, i, nullptr, 0);
     if (length == 0) continue;
     std::string path(length + 1, '\0');
-    path.resize(DragQueryFileA(drop, i, path.data(), length + 1));
+    path.resize(late::DragQueryFileA(drop, i, path.data(), length + 1));
     paths.push_back(std::move(path));
   }
   return paths;
@@ -41,10 +42,10 @@ void FormWindow::Impl::DropFiles(HDROP drop) {
   // The drop is the receiver's to free, whatever the handler does.
   struct Finish {
     HDROP drop;
-    ~Finish() { DragFinish(drop); }
+    ~Finish() { late::DragFinish(drop); }
   } finish{drop};
   POINT point{};
-  DragQueryPoint(drop, &point);
+  late::DragQueryPoint(drop, &point);
   ClientToScreen(hwnd, &point);
   std::vector<std::string> paths = DroppedPaths(drop);
   for (std::size_t i = 0; i < controls.size(); ++i) {

@@ -10,6 +10,7 @@
 #include "widgets/browse_folder_win.h"
 #include "win32/error_display.h"
 #include "win32/form_window.h"
+#include "win32/late_bound_win.h"
 
 namespace pavane::win {
 namespace {
@@ -114,9 +115,9 @@ std::optional<std::vector<char>> Win32Prompter::RunFileDialog(const forms::FileD
     if (request.mustExist) dialog.Flags |= OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     if (request.promptOverwrite) dialog.Flags |= OFN_OVERWRITEPROMPT;
 
-    const BOOL chosen = kind == FileDialog::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    const BOOL chosen = kind == FileDialog::Save ? late::GetSaveFileNameA(&dialog) : late::GetOpenFileNameA(&dialog);
     if (chosen) return buffer;
-    if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return std::nullopt;
+    if (late::CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return std::nullopt;
     // The first two bytes hold the size the name needs; ask again with room for it.
     const std::size_t needed = static_cast<unsigned char>(buffer[0]) | (static_cast<unsigned char>(buffer[1]) << 8);
     buffer.assign(std::max(buffer.size() * 2, needed + 2), '\0');

@@ -1,0 +1,88 @@
+#include "win32/late_bound_win.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace pavane::win::late {
+namespace {
+
+// The library stays loaded for the rest of the run, as an imported one does.
+// A system without it (or without the function) gets an error, not a crash.
+template <typename Function>
+Function& Lookup(const char* library, const char* name) {
+  HMODULE module = LoadLibraryA(library);
+  FARPROC procedure = module ? GetProcAddress(module, name) : nullptr;
+  if (!procedure)
+    throw std::runtime_error(std::string("The system function ") + name + " of " + library + " is missing.");
+  return *reinterpret_cast<Function*>(reinterpret_cast<void*>(procedure));
+}
+
+}  // namespace
+
+UINT DragQueryFileA(HDROP drop, UINT file, LPSTR path, UINT size) {
+  static auto& function = Lookup<decltype(::DragQueryFileA)>("shell32.dll", "DragQueryFileA");
+  return function(drop, file, path, size);
+}
+
+BOOL DragQueryPoint(HDROP drop, POINT* point) {
+  static auto& function = Lookup<decltype(::DragQueryPoint)>("shell32.dll", "DragQueryPoint");
+  return function(drop, point);
+}
+
+void DragFinish(HDROP drop) {
+  static auto& function = Lookup<decltype(::DragFinish)>("shell32.dll", "DragFinish");
+  function(drop);
+}
+
+LPITEMIDLIST SHBrowseForFolderA(BROWSEINFOA* browse) {
+  static auto& function = Lookup<decltype(::SHBrowseForFolderA)>("shell32.dll", "SHBrowseForFolderA");
+  return function(browse);
+}
+
+HRESULT SHGetDesktopFolder(IShellFolder** folder) {
+  static auto& function = Lookup<decltype(::SHGetDesktopFolder)>("shell32.dll", "SHGetDesktopFolder");
+  return function(folder);
+}
+
+HRESULT SHGetMalloc(IMalloc** allocator) {
+  static auto& function = Lookup<decltype(::SHGetMalloc)>("shell32.dll", "SHGetMalloc");
+  return function(allocator);
+}
+
+HRESULT SHGetSpecialFolderLocation(HWND owner, int folder, LPITEMIDLIST* list) {
+  static auto& function = Lookup<decltype(::SHGetSpecialFolderLocation)>("shell32.dll", "SHGetSpecialFolderLocation");
+  return function(owner, folder, list);
+}
+
+BOOL GetOpenFileNameA(OPENFILENAMEA* dialog) {
+  static auto& function = Lookup<decltype(::GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+  return function(dialog);
+}
+
+BOOL GetSaveFileNameA(OPENFILENAMEA* dialog) {
+  static auto& function = Lookup<decltype(::GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+  return function(dialog);
+}
+
+DWORD CommDlgExtendedError() {
+  static auto& function = Lookup<decltype(::CommDlgExtendedError)>("comdlg32.dll", "CommDlgExtendedError");
+  return function();
+}
+
+HRESULT CoInitializeEx(void* reserved, DWORD model) {
+  static auto& function = Lookup<decltype(::CoInitializeEx)>("ole32.dll", "CoInitializeEx");
+  return function(reserved, model);
+}
+
+void CoUninitialize() {
+  static auto& function = Lookup<decltype(::CoUninitialize)>("ole32.dll", "CoUninitialize");
+  function();
+}
+
+BOOL TransparentBlt(HDC target, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                    int sourceWidth, int sourceHeight, UINT transparent) {
+  static auto& function = Lookup<decltype(::TransparentBlt)>("msimg32.dll", "TransparentBlt");
+  return function(target, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight, transparent);
+}
+
+}  // namespace pavane::win::late
