@@ -1,8 +1,11 @@
-// Measures how long a program takes from its start until its first window
-// is on screen: starts it, waits for a visible top-level window of its
-// process, ends it, and prints the milliseconds of each run, one a line.
+// Measures how long programs take from their start until their first window
+// is on screen: starts one, waits for a visible top-level window of its
+// process, ends it, and goes on to the next. The programs run by turns in
+// this one process, so each meets the same warm desktop; a first round that
+// only warms the caches is not printed. Each further round prints one line
+// with the milliseconds of each program, separated by tabs.
 //
-//   startup_timer RUNS PROGRAM [ARGUMENTS]
+//   startup_timer RUNS PROGRAM...
 #include <windows.h>
 
 #include <cstdio>
@@ -30,8 +33,8 @@ BOOL CALLBACK FindShown(HWND window, LPARAM parameter) {
 }
 
 // Milliseconds until the program shows a window; negative when it never does.
-double TimeOne(const std::string& commandLine) {
-  std::string line = commandLine;
+double TimeOne(const char* program) {
+  std::string line = std::string("\"") + program + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
@@ -62,20 +65,20 @@ double TimeOne(const std::string& commandLine) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: startup_timer RUNS PROGRAM [ARGUMENTS]\n");
+  if (argc < 3 || std::atoi(argv[1]) < 1) {
+    std::fprintf(stderr, "usage: startup_timer RUNS PROGRAM...\n");
     return 2;
   }
-  std::string commandLine = std::string("\"") + argv[2] + "\"";
-  for (int i = 3; i < argc; ++i) commandLine += std::string(" ") + argv[i];
   const int runs = std::atoi(argv[1]);
-  for (int run = 0; run < runs; ++run) {
-    const double ms = TimeOne(commandLine);
-    if (ms < 0) {
-      std::fprintf(stderr, "startup_timer: %s showed no window\n", argv[2]);
-      return 1;
+  for (int round = 0; round <= runs; ++round) {
+    for (int program = 2; program < argc; ++program) {
+      const double ms = TimeOne(argv[program]);
+      if (ms < 0) {
+        std::fprintf(stderr, "startup_timer: %s showed no window\n", argv[program]);
+        return 1;
+      }
+      if (round > 0) std::printf(program + 1 < argc ? "%.1f\t" : "%.1f\n", ms);
     }
-    std::printf("%.1f\n", ms);
     std::fflush(stdout);
   }
   return 0;

@@ -24,7 +24,7 @@ std::string WithoutTrailingBackslash(std::string directory) {
 TEST(EmulatorStartupTest, NewMaximisedConsoleTitledZsnesAtHighPriority) {
   const EmulatorStartParameters parameters = EmulatorStartup();
   const STARTUPINFOA& info = parameters.startupInfo;
-  EXPECT_EQ(info.cb, 68u);
+  EXPECT_EQ(info.cb, sizeof(void*) == 4 ? 68u : 104u);  // the structure's size in 32-bit and 64-bit builds
   ASSERT_NE(info.lpTitle, nullptr);
   EXPECT_STREQ(info.lpTitle, "ZSNES");
   EXPECT_EQ(info.dwFlags, 1u);
