@@ -106,6 +106,23 @@ UINT AlignmentFlag(Alignment alignment) {
   return DT_CENTER;
 }
 
+win::UniqueGdiObject CaptionFont(const char* face, int charHeight) {
+  return win::UniqueGdiObject(CreateFontA(-charHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                          DEFAULT_PITCH | FF_SWISS, face));
+}
+
+// The character height the system gave a font, which a bitmap font (such as
+// "Small Fonts") holds to the few sizes it has.
+int CharHeightOf(HFONT font) {
+  const win::UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+  if (!dc) return 0;
+  const win::SelectedObject selected(dc.Get(), font);
+  TEXTMETRICA metrics{};
+  if (!GetTextMetricsA(dc.Get(), &metrics)) return 0;
+  return metrics.tmHeight - metrics.tmInternalLeading;
+}
+
 }  // namespace
 
 Image LoadBitmapImage(int resource) {
@@ -247,10 +264,16 @@ void TExplorerButton::SetDown(bool down) {
 
 void TExplorerButton::SetAllowAllUp(bool allowAllUp) { state_.SetAllowAllUp(allowAllUp, GroupSiblings()); }
 
+// Scaled above 96 dpi, a bitmap face can fall well short of the height
+// asked for (its largest size stays small); then a scalable sans-serif face
+// writes the caption at the scaled height instead.
 void TExplorerButton::SetFont(std::string_view face, int height, Color color) {
-  font_.Reset(CreateFontA(-Site().Scaled(height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                          std::string(face).c_str()));
+  const int scaled = Site().Scaled(height);
+  win::UniqueGdiObject font = CaptionFont(std::string(face).c_str(), scaled);
+  if (scaled > height && font && CharHeightOf(static_cast<HFONT>(font.Get())) * 5 < scaled * 4) {
+    if (win::UniqueGdiObject scalable = CaptionFont("Tahoma", scaled)) font = std::move(scalable);
+  }
+  font_ = std::move(font);
   fontColor_ = color;
   Repaint();
 }

@@ -51,6 +51,7 @@ class TExplorerButton : public win::PaintedControl {
   void SetAllowAllUp(bool allowAllUp);
   // The caption's font: face, character height in pixels at 96 dots per inch, and colour.
   void SetFont(std::string_view face, int height, Color color);
+  HFONT Font() const { return static_cast<HFONT>(font_.Get()); }  // none: the form's font
 
   const ExplorerButtonState& State() const { return state_; }
   const std::string& Hint() const { return hint_; }

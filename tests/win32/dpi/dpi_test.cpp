@@ -23,6 +23,7 @@
 #include "locate/search_dialog_layout.h"
 #include "locate/zsnes_dir_dialog_layout.h"
 #include "tests/win32/form_test_support.h"
+#include "widgets/explorer_button_win.h"
 
 namespace pavane {
 namespace {
@@ -82,6 +83,28 @@ TEST(Dpi, OwnerDrawnRowsAreScaled) {
   for (const char* list : {"Player1DeviceCombo", "Player2DeviceCombo"}) {
     EXPECT_EQ(SendMessageA(form.window.Control(list), CB_GETITEMHEIGHT, 0, 0), Scale()(16)) << list;
   }
+}
+
+// The toolbar's captions are in "Small Fonts", a bitmap face whose largest
+// size is small: above 96 dpi they must still grow to the scaled height.
+TEST(Dpi, ToolbarCaptionsAreWrittenAtTheScaledHeight) {
+  RecordingForm form(MainFormLayout());
+  auto* button = dynamic_cast<widgets::TExplorerButton*>(form.window.Painted(main_form::RunButton));
+  ASSERT_NE(button, nullptr);
+  button->SetFont("Small Fonts", 9, widgets::clBlack);
+  const HDC dc = GetDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, button->Font());
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  char face[LF_FACESIZE] = "";
+  GetTextFaceA(dc, sizeof face, face);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  const int height = metrics.tmHeight - metrics.tmInternalLeading;
+  const int wanted = Scale()(9);
+  EXPECT_GE(height * 5, wanted * 4) << face;
+  EXPECT_LE(height, wanted + 1) << face;
+  if (ExpectedDpi() == forms::DpiScale::kDesignDpi) EXPECT_STREQ(face, "Small Fonts");
 }
 
 class EveryWindow : public ::testing::TestWithParam<const forms::Form*> {};
