@@ -11,14 +11,15 @@ ConfigLocation LocateConfigFile(std::string_view zsnesDirectory, std::string_vie
 }
 
 bool ReadConfigFile(const std::string& path, ConfigLines& lines, FileError& error) {
-  const auto bytes = ReadWholeFile(path, error);
+  auto bytes = ReadWholeFile(path, error);  // not const: the lines take the bytes over
   if (!bytes) return false;
   lines = ConfigLinesFromBytes(std::move(*bytes));
   return true;
 }
 
 bool WriteConfigFile(const std::string& path, const ConfigLines& lines, FileError& error) {
-  return WriteWholeFile(path, ConfigLinesToBytes(lines), error);
+  const ConfigBytes bytes = ConfigLinesAsPieces(lines);
+  return WriteWholeFile(path, bytes.pieces, error);
 }
 
 }  // namespace pavane

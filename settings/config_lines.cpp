@@ -73,16 +73,49 @@ ConfigLines ConfigLinesFromBytes(std::string bytes) {
   return lines;
 }
 
-std::string ConfigLinesToBytes(const ConfigLines& lines) {
-  std::size_t size = 0;
-  for (const std::string_view line : lines) size += line.size() + 2;
-  std::string bytes;
-  bytes.reserve(size);
-  for (const std::string_view line : lines) {
-    bytes += line;
-    bytes += "\r\n";
+ConfigBytes ConfigLinesAsPieces(const ConfigLines& lines) {
+  // Pieces are noted as places first: `copied` grows while they are found.
+  struct Place {
+    bool copied;
+    std::size_t start, length;
+  };
+  std::vector<Place> places;
+  ConfigBytes result;
+  const std::string_view read = lines.bytes_ ? std::string_view(*lines.bytes_) : std::string_view();
+  auto add = [&places](bool copied, std::size_t start, std::size_t length) {
+    if (!places.empty() && places.back().copied == copied && places.back().start + places.back().length == start) {
+      places.back().length += length;
+    } else {
+      places.push_back({copied, start, length});
+    }
+  };
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const ConfigLines::Line& line = lines.lines_[i];
+    const bool wasRead = line.start != ConfigLines::kOwnLine;
+    if (wasRead && read.substr(static_cast<std::size_t>(line.start) + line.length, 2) == "\r\n") {
+      add(false, line.start, line.length + 2);
+    } else {
+      const std::size_t start = result.copied.size();
+      result.copied += lines[i];
+      result.copied += "\r\n";
+      add(true, start, result.copied.size() - start);
+    }
   }
-  return bytes;
+  const std::string_view copied(result.copied);
+  for (const Place& place : places) {
+    result.pieces.push_back((place.copied ? copied : read).substr(place.start, place.length));
+  }
+  return result;
+}
+
+std::string ConfigLinesToBytes(const ConfigLines& lines) {
+  const ConfigBytes bytes = ConfigLinesAsPieces(lines);
+  std::size_t size = 0;
+  for (const std::string_view piece : bytes.pieces) size += piece.size();
+  std::string joined;
+  joined.reserve(size);
+  for (const std::string_view piece : bytes.pieces) joined += piece;
+  return joined;
 }
 
 namespace {

@@ -13,6 +13,8 @@
 
 namespace pavane {
 
+struct ConfigBytes;
+
 // The text lines of the last ZSNES.CFG (or text template) read, without line
 // ends. A large file has millions of lines of which a save changes a few: the
 // lines read stay views of the file's bytes, and only the lines written are
@@ -65,6 +67,7 @@ class ConfigLines {
 
  private:
   friend ConfigLines ConfigLinesFromBytes(std::string bytes);
+  friend ConfigBytes ConfigLinesAsPieces(const ConfigLines& lines);
 
   // A line of the bytes read, or one of the lines written: then `start` is
   // kOwnLine and `length` its index in own_. Eight bytes a line: a large
@@ -81,6 +84,17 @@ class ConfigLines {
 
 // Splits file bytes into lines at CR LF, a lone CR or a lone LF. A NUL ends the text.
 ConfigLines ConfigLinesFromBytes(std::string bytes);
+
+// The bytes of the lines, each followed by CR LF, as pieces to be written
+// one after the other. Runs of lines read that already end in CR LF are
+// pieces of the bytes read, so saving a large file copies only the lines
+// that changed or lacked the line end; the rest is in `copied`. The pieces
+// are valid while `copied` and the lines are.
+struct ConfigBytes {
+  std::string copied;
+  std::vector<std::string_view> pieces;
+};
+ConfigBytes ConfigLinesAsPieces(const ConfigLines& lines);
 
 // Every line followed by CR LF; no lines give no bytes.
 std::string ConfigLinesToBytes(const ConfigLines& lines);

@@ -30,4 +30,22 @@ void FailNextWriteAfter(std::size_t bytes) { WriteFault() = bytes; }
 
 std::optional<std::size_t> TakeWriteFault() { return std::exchange(WriteFault(), std::nullopt); }
 
+std::vector<std::string_view> PiecesToWrite(std::span<const std::string_view> pieces, bool& faulted) {
+  const std::optional<std::size_t> fault = TakeWriteFault();
+  faulted = fault.has_value();
+  if (!fault) return {pieces.begin(), pieces.end()};
+  std::vector<std::string_view> before;
+  std::size_t left = *fault;
+  for (const std::string_view piece : pieces) {
+    if (left == 0) break;
+    before.push_back(piece.substr(0, left));
+    left -= before.back().size();
+  }
+  return before;
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& error) {
+  return WriteWholeFile(path, std::span<const std::string_view>(&bytes, 1), error);
+}
+
 }  // namespace pavane

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path, FileError& err
 // temporary left by an earlier save that could not finish goes first. On any
 // failure the old file stays whole, no temporary file is left, and the error
 // is "cannot create". A read-only target, or a directory, fails at once.
+bool WriteWholeFile(const std::string& path, std::span<const std::string_view> pieces, FileError& error);
+// The same with the bytes in one piece.
 bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& error);
 
 // The temporary file a save of `path` writes before it replaces the file.

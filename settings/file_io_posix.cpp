@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <climits>
 #include <cstdio>
 
@@ -62,7 +61,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& error) {
+bool WriteWholeFile(const std::string& path, std::span<const std::string_view> pieces, FileError& error) {
   const std::string file = SystemPath(path);
   struct stat target {};
   const bool exists = stat(file.c_str(), &target) == 0;
@@ -79,9 +78,10 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& 
     return false;
   }
   const mode_t mode = exists ? (target.st_mode & 07777) : 0644;
-  const std::optional<std::size_t> fault = TakeWriteFault();
-  const std::string_view written = fault ? bytes.substr(0, std::min(*fault, bytes.size())) : bytes;
-  const bool complete = fchmod(fd, mode) == 0 && WriteAll(fd, written) && !fault && fsync(fd) == 0;
+  bool faulted = false;
+  bool complete = fchmod(fd, mode) == 0;
+  for (const std::string_view piece : PiecesToWrite(pieces, faulted)) complete = complete && WriteAll(fd, piece);
+  complete = complete && !faulted && fsync(fd) == 0;
   const bool closed = close(fd) == 0;
   if (!complete || !closed || std::rename(temporary.c_str(), file.c_str()) != 0) {
     unlink(temporary.c_str());

@@ -36,19 +36,20 @@ namespace {
 // The attributes a replaced file keeps; read-only and directories never get this far.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
 
-bool WriteTemporary(const std::string& temporary, std::string_view bytes, DWORD attributes) {
+bool WriteTemporary(const std::string& temporary, std::span<const std::string_view> pieces, DWORD attributes) {
   win::UniqueFile file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                    attributes ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
-  const std::optional<std::size_t> fault = TakeWriteFault();
-  if (fault && *fault < bytes.size()) bytes = bytes.substr(0, *fault);
-  while (!bytes.empty()) {
-    DWORD written = 0;
-    if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) || written == 0)
-      return false;
-    bytes.remove_prefix(written);
+  bool faulted = false;
+  for (std::string_view bytes : PiecesToWrite(pieces, faulted)) {
+    while (!bytes.empty()) {
+      DWORD written = 0;
+      if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) || written == 0)
+        return false;
+      bytes.remove_prefix(written);
+    }
   }
-  if (fault) return false;
+  if (faulted) return false;
   return FlushFileBuffers(file.Get()) != 0;
 }
 
@@ -65,7 +66,7 @@ bool ReplaceFile(const std::string& temporary, const std::string& path) {
 
 }  // namespace
 
-bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& error) {
+bool WriteWholeFile(const std::string& path, std::span<const std::string_view> pieces, FileError& error) {
   // A read-only file stays as it is, as it would if it were written in place;
   // a directory cannot become a file, and waiting does not change that.
   const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -78,7 +79,8 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, FileError& 
   // Ours by its name: what an interrupted save left behind.
   SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileA(temporary.c_str());
-  if (!WriteTemporary(temporary, bytes, exists ? (attributes & kKeptAttributes) : 0) || !ReplaceFile(temporary, path)) {
+  if (!WriteTemporary(temporary, pieces, exists ? (attributes & kKeptAttributes) : 0) ||
+      !ReplaceFile(temporary, path)) {
     SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(temporary.c_str());
     error = CannotCreateError(path);

@@ -49,6 +49,36 @@ TEST(ConfigLinesBytes, WritesCrLfAfterEveryLine) {
   EXPECT_EQ(ConfigLinesToBytes({"a", "b"}), "a\r\nb\r\n");
 }
 
+std::string Joined(const ConfigBytes& bytes) {
+  std::string joined;
+  for (const std::string_view piece : bytes.pieces) joined += piece;
+  return joined;
+}
+
+// Lines read that already end in CR LF are written from the bytes read, in
+// runs; changed lines and lines with another ending are copied.
+TEST(ConfigLinesBytes, UnchangedCrLfRunsAreWrittenFromTheBytesRead) {
+  ConfigLines lines = ConfigLinesFromBytes("a\r\nb\r\nc\r\nd\ne\rf");
+  lines.Replace(1, "B");
+  const ConfigBytes bytes = ConfigLinesAsPieces(lines);
+  EXPECT_EQ(Joined(bytes), "a\r\nB\r\nc\r\nd\r\ne\r\nf\r\n");
+  EXPECT_EQ(bytes.copied, "B\r\nd\r\ne\r\nf\r\n");
+  EXPECT_EQ(bytes.pieces, (std::vector<std::string_view>{"a\r\n", "B\r\n", "c\r\n", "d\r\ne\r\nf\r\n"}));
+
+  // A large CR LF file saved with new settings: a few pieces, and only the key lines copied.
+  std::string file;
+  for (int i = 0; i < 5000; ++i)
+    file += "; comment " + std::to_string(i) + "\r\nUnowned" + std::to_string(i) + " = 1\r\n";
+  file += "FrameSkip = 3\r\n";
+  ConfigLines big = ConfigLinesFromBytes(file);
+  WriteSettingsToConfig(DefaultsRead(), big);
+  const ConfigBytes saved = ConfigLinesAsPieces(big);
+  EXPECT_LE(saved.pieces.size(), 3u);
+  EXPECT_LT(saved.copied.size(), 1000u);
+  EXPECT_EQ(Joined(saved), ConfigLinesToBytes(big));
+  EXPECT_EQ(Joined(saved).substr(0, file.size() - 15), file.substr(0, file.size() - 15));
+}
+
 TEST(ReadConfigValue, SkipsCommentsAndMatchesIndentedKeysInAnyCase) {
   const ConfigLines lines{"; FrameSkip = 5", "", "  framesKIP=3", "FrameSkip = 7"};
   EXPECT_EQ(ReadConfigValue(lines, "FrameSkip", "x"), "3");
