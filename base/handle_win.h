@@ -84,7 +84,6 @@ using UniqueWindow = UniqueHandle<NullTraits<HWND, DestroyWindow>>;
 using UniqueIcon = UniqueHandle<NullTraits<HICON, DestroyIcon>>;
 using UniqueAccelerators = UniqueHandle<NullTraits<HACCEL, DestroyAcceleratorTable>>;
 using UniqueMemoryDC = UniqueHandle<NullTraits<HDC, DeleteDC>>;
-using UniqueModule = UniqueHandle<NullTraits<HMODULE, FreeLibrary>>;
 
 // GetDC / ReleaseDC for one scope.
 class WindowDC {

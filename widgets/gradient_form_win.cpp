@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "win32/late_bound_win.h"
+
 namespace pavane::widgets {
 namespace {
 
@@ -64,17 +66,11 @@ void TurnOffSystemFrameDrawing(HWND window) {
   // With visual styles the frame would be drawn themed around the classic
   // caption buttons this form paints; an empty theme keeps it classic. The
   // controls inside keep their themes: each window has its own.
-  using SetTheme = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
-  if (const win::UniqueModule uxtheme(LoadLibraryA("uxtheme.dll")); uxtheme) {
-    const auto set =
-        reinterpret_cast<SetTheme>(reinterpret_cast<void*>(GetProcAddress(uxtheme.Get(), "SetWindowTheme")));
-    if (set) set(window, L"", L"");
-  }
-  using SetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
-  const win::UniqueModule dwm(LoadLibraryA("dwmapi.dll"));
-  if (!dwm) return;
-  const auto set =
-      reinterpret_cast<SetAttribute>(reinterpret_cast<void*>(GetProcAddress(dwm.Get(), "DwmSetWindowAttribute")));
+  using SetTheme = HRESULT WINAPI(HWND, LPCWSTR, LPCWSTR);
+  if (auto* set = win::late::Optional<SetTheme>("uxtheme.dll", "SetWindowTheme")) set(window, L"", L"");
+  // Without the desktop window manager (before Vista) there is nothing to turn off.
+  using SetAttribute = HRESULT WINAPI(HWND, DWORD, LPCVOID, DWORD);
+  auto* set = win::late::Optional<SetAttribute>("dwmapi.dll", "DwmSetWindowAttribute");
   if (!set) return;
   constexpr DWORD kNonClientRenderingPolicy = 2;  // DWMWA_NCRENDERING_POLICY
   const int disabled = 1;                         // DWMNCRP_DISABLED

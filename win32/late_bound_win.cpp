@@ -4,17 +4,22 @@
 #include <string>
 
 namespace pavane::win::late {
-namespace {
 
 // The library stays loaded for the rest of the run, as an imported one does.
-// A system without it (or without the function) gets an error, not a crash.
+FARPROC FindProcedure(const char* library, const char* name) {
+  const HMODULE module = LoadLibraryA(library);
+  return module ? GetProcAddress(module, name) : nullptr;
+}
+
+namespace {
+
+// Functions every supported system has: one missing gets an error, not a crash.
 template <typename Function>
 Function& Lookup(const char* library, const char* name) {
-  HMODULE module = LoadLibraryA(library);
-  FARPROC procedure = module ? GetProcAddress(module, name) : nullptr;
-  if (!procedure)
+  Function* function = Optional<Function>(library, name);
+  if (!function)
     throw std::runtime_error(std::string("The system function ") + name + " of " + library + " is missing.");
-  return *reinterpret_cast<Function*>(reinterpret_cast<void*>(procedure));
+  return *function;
 }
 
 }  // namespace

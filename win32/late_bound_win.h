@@ -13,6 +13,14 @@
 
 namespace pavane::win::late {
 
+// The address of a system function that older systems may lack, or null.
+// A library found stays loaded for the rest of the run.
+FARPROC FindProcedure(const char* library, const char* name);
+template <typename Function>
+Function* Optional(const char* library, const char* name) {
+  return reinterpret_cast<Function*>(reinterpret_cast<void*>(FindProcedure(library, name)));
+}
+
 UINT DragQueryFileA(HDROP drop, UINT file, LPSTR path, UINT size);
 BOOL DragQueryPoint(HDROP drop, POINT* point);
 void DragFinish(HDROP drop);
