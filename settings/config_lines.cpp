@@ -16,26 +16,31 @@ ConfigLines::ConfigLines(std::initializer_list<std::string_view> lines) {
   for (const std::string_view line : lines) Append(std::string(line));
 }
 
+std::string_view ConfigLines::ReadLine(std::size_t index) const {
+  const std::string_view bytes(*bytes_);
+  const std::size_t start = StartOf(index);
+  std::size_t end = StartOf(index + 1);
+  // A line's own text holds no CR or LF, so what follows it up to the next line is its line end.
+  while (end > start && (bytes[end - 1] == '\n' || bytes[end - 1] == '\r')) --end;
+  return bytes.substr(start, end - start);
+}
+
 std::string_view ConfigLines::operator[](std::size_t index) const {
-  const Line& line = lines_[index];
-  if (line.start == kOwnLine) return own_[line.length];
-  return std::string_view(*bytes_).substr(line.start, line.length);
+  if (index >= ReadCount()) return appended_[index - ReadCount()];
+  if (IsReplaced(index)) return replaced_.at(index);
+  return ReadLine(index);
 }
 
 void ConfigLines::Replace(std::size_t index, std::string line) {
-  Line& entry = lines_[index];
-  if (entry.start == kOwnLine) {
-    own_[entry.length] = std::move(line);
+  if (index >= ReadCount()) {
+    appended_[index - ReadCount()] = std::move(line);
     return;
   }
-  entry = {kOwnLine, static_cast<std::uint32_t>(own_.size())};
-  own_.push_back(std::move(line));
+  starts_[index] |= kReplaced;
+  replaced_[index] = std::move(line);
 }
 
-void ConfigLines::Append(std::string line) {
-  lines_.push_back({kOwnLine, static_cast<std::uint32_t>(own_.size())});
-  own_.push_back(std::move(line));
-}
+void ConfigLines::Append(std::string line) { appended_.push_back(std::move(line)); }
 
 bool operator==(const ConfigLines& left, const ConfigLines& right) {
   return std::equal(left.begin(), left.end(), right.begin(), right.end());
@@ -53,22 +58,23 @@ std::size_t CountLineFeeds(std::string_view text) {
 
 ConfigLines ConfigLinesFromBytes(std::string bytes) {
   bytes.resize(std::min(bytes.size(), bytes.find('\0')));
-  // Files are refused long before this size; lines are counted in 32 bits.
-  if (bytes.size() >= ConfigLines::kOwnLine) throw std::length_error("The file is too large.");
+  // Files are refused long before this size; places are counted in 31 bits.
+  if (bytes.size() >= ConfigLines::kReplaced) throw std::length_error("The file is too large.");
   const std::string_view text(bytes);
   ConfigLines lines;
-  // A large file has many lines: room for all of them at once.
-  lines.lines_.reserve(CountLineFeeds(text) + 1);
+  // A large file has many lines: room for all of them, and the end, at once.
+  lines.starts_.reserve(CountLineFeeds(text) + 2);
   std::size_t start = 0;
   while (start < text.size()) {
+    lines.starts_.push_back(static_cast<std::uint32_t>(start));
     // Lines end in LF or CR LF nearly always, so a CR is looked for only up to the next LF.
     const std::size_t lineFeed = std::min(text.find('\n', start), text.size());
     const std::size_t carriageReturn = text.substr(start, lineFeed - start).find('\r');
     const std::size_t end = carriageReturn == std::string_view::npos ? lineFeed : start + carriageReturn;
-    lines.lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end - start)});
     start = end + 1;
     if (end < lineFeed && start == lineFeed) ++start;
   }
+  if (!lines.starts_.empty()) lines.starts_.push_back(static_cast<std::uint32_t>(text.size()));
   lines.bytes_ = std::make_shared<const std::string>(std::move(bytes));
   return lines;
 }
@@ -90,15 +96,16 @@ ConfigBytes ConfigLinesAsPieces(const ConfigLines& lines) {
     }
   };
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const ConfigLines::Line& line = lines.lines_[i];
-    const bool wasRead = line.start != ConfigLines::kOwnLine;
-    if (wasRead && read.substr(static_cast<std::size_t>(line.start) + line.length, 2) == "\r\n") {
-      add(false, line.start, line.length + 2);
+    const bool asRead = i < lines.ReadCount() && !lines.IsReplaced(i);
+    const std::size_t start = asRead ? lines.StartOf(i) : 0;
+    const std::size_t length = asRead ? lines.ReadLine(i).size() : 0;
+    if (asRead && read.substr(start + length, 2) == "\r\n") {
+      add(false, start, length + 2);
     } else {
-      const std::size_t start = result.copied.size();
+      const std::size_t at = result.copied.size();
       result.copied += lines[i];
       result.copied += "\r\n";
-      add(true, start, result.copied.size() - start);
+      add(true, at, result.copied.size() - at);
     }
   }
   const std::string_view copied(result.copied);

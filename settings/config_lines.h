@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,8 +25,8 @@ class ConfigLines {
   ConfigLines() = default;
   ConfigLines(std::initializer_list<std::string_view> lines);
 
-  std::size_t size() const { return lines_.size(); }
-  bool empty() const { return lines_.empty(); }
+  std::size_t size() const { return ReadCount() + appended_.size(); }
+  bool empty() const { return size() == 0; }
   std::string_view operator[](std::size_t index) const;
   std::string_view front() const { return (*this)[0]; }
   std::string_view back() const { return (*this)[size() - 1]; }
@@ -69,17 +70,21 @@ class ConfigLines {
   friend ConfigLines ConfigLinesFromBytes(std::string bytes);
   friend ConfigBytes ConfigLinesAsPieces(const ConfigLines& lines);
 
-  // A line of the bytes read, or one of the lines written: then `start` is
-  // kOwnLine and `length` its index in own_. Eight bytes a line: a large
-  // file has millions.
-  static constexpr std::uint32_t kOwnLine = UINT32_MAX;
-  struct Line {
-    std::uint32_t start;
-    std::uint32_t length;
-  };
+  // Where each line read begins in the bytes read, then where the bytes end:
+  // four bytes a line, as a large file has millions. A line ends where the
+  // next begins, less its line end. A line replaced keeps its place, marked,
+  // and its text is held in replaced_; lines appended follow the lines read.
+  static constexpr std::uint32_t kReplaced = 0x80000000u;
+  std::size_t ReadCount() const { return starts_.empty() ? 0 : starts_.size() - 1; }
+  bool IsReplaced(std::size_t index) const { return (starts_[index] & kReplaced) != 0; }
+  std::size_t StartOf(std::size_t index) const { return starts_[index] & ~kReplaced; }
+  // A line read as it was read, without its line end.
+  std::string_view ReadLine(std::size_t index) const;
+
   std::shared_ptr<const std::string> bytes_;
-  std::vector<Line> lines_;
-  std::vector<std::string> own_;
+  std::vector<std::uint32_t> starts_;
+  std::map<std::size_t, std::string> replaced_;
+  std::vector<std::string> appended_;
 };
 
 // Splits file bytes into lines at CR LF, a lone CR or a lone LF. A NUL ends the text.

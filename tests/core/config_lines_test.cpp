@@ -43,6 +43,22 @@ TEST(ConfigLinesBytes, ACopyChangesApartFromTheLinesItWasCopiedFrom) {
   EXPECT_EQ(ConfigLinesToBytes(copyOfCopy), "again\r\ntwo\r\nlast\r\n");
 }
 
+// A line read ends where the next begins: replacing any one line, or adding
+// one, leaves its neighbours whatever their line ends.
+TEST(ConfigLinesBytes, ReplacingALineLeavesItsNeighbours) {
+  const std::string bytes = "a\rbb\r\n\nc\r\r\nlast";
+  const ConfigLines read = ConfigLinesFromBytes(bytes);
+  ASSERT_EQ(read, (ConfigLines{"a", "bb", "", "c", "", "last"}));
+  for (std::size_t i = 0; i < read.size(); ++i) {
+    ConfigLines lines = read;
+    lines.Replace(i, "new");
+    lines.Append("added");
+    for (std::size_t j = 0; j < read.size(); ++j) EXPECT_EQ(lines[j], j == i ? "new" : read[j]) << i << " " << j;
+    EXPECT_EQ(lines.back(), "added");
+    EXPECT_EQ(lines.size(), read.size() + 1);
+  }
+}
+
 TEST(ConfigLinesBytes, WritesCrLfAfterEveryLine) {
   EXPECT_EQ(ConfigLinesToBytes({}), "");
   EXPECT_EQ(ConfigLinesToBytes({""}), "\r\n");

@@ -255,7 +255,9 @@ TEST(InputDialogLayouts, EveryBarJoinsOneFieldToThePicture) {
       EXPECT_TRUE(onPicture);
     }
     for (const auto& field : form->controls) {
-      if (field.kind == forms::Kind::Edit) EXPECT_EQ(barsOfField[field.name], 1) << field.name;
+      if (field.kind == forms::Kind::Edit) {
+        EXPECT_EQ(barsOfField[field.name], 1) << field.name;
+      }
     }
   }
 }
