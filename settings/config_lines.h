@@ -72,8 +72,9 @@ class ConfigLines {
 
   // Where each line read begins in the bytes read, then where the bytes end:
   // four bytes a line, as a large file has millions. A line ends where the
-  // next begins, less its line end. A line replaced keeps its place, marked,
-  // and its text is held in replaced_; lines appended follow the lines read.
+  // next begins, less its line end. A line replaced keeps its place, marked
+  // so that reading the others needs no lookup in replaced_, which holds its
+  // text; lines appended follow the lines read.
   static constexpr std::uint32_t kReplaced = 0x80000000u;
   std::size_t ReadCount() const { return starts_.empty() ? 0 : starts_.size() - 1; }
   bool IsReplaced(std::size_t index) const { return (starts_[index] & kReplaced) != 0; }
