@@ -22,6 +22,30 @@ bool HoldsControls(Kind kind) {
          kind == Kind::PageControl;
 }
 
+struct Placed {
+  std::string_view window;  // the page or panel it lies in; empty: the client area
+  Bounds place;             // its place in that window
+};
+
+Placed PlaceInWindow(const Form& form, std::size_t index) {
+  Placed placed{.place = form.controls[index].bounds};
+  for (std::string_view parent = form.controls[index].parent; !parent.empty();) {
+    const auto& holder = form.controls[ControlIndex(form, parent)];
+    if (holder.kind == Kind::Page || holder.kind == Kind::Panel) {
+      placed.window = holder.name;
+      break;
+    }
+    placed.place.left += holder.bounds.left;
+    placed.place.top += holder.bounds.top;
+    parent = holder.parent;
+  }
+  return placed;
+}
+
+bool Intersect(const Bounds& a, const Bounds& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
+}
+
 void CheckNames(const Form& form) {
   std::set<std::string_view> names;
   auto take = [&](std::string_view name, std::string_view what) {
@@ -125,6 +149,16 @@ std::optional<std::size_t> PageOf(const Form& form, std::size_t index) {
     parent = form.controls[holder].parent;
   }
   return std::nullopt;
+}
+
+bool OverlapsAnother(const Form& form, std::size_t index) {
+  const Placed self = PlaceInWindow(form, index);
+  for (std::size_t other = 0; other < form.controls.size(); ++other) {
+    if (other == index) continue;
+    const Placed placed = PlaceInWindow(form, other);
+    if (placed.window == self.window && Intersect(placed.place, self.place)) return true;
+  }
+  return false;
 }
 
 std::vector<std::size_t> OrderedChildren(const Form& form, std::string_view parent) {

@@ -28,6 +28,12 @@ std::vector<std::size_t> PagesOf(const Form& form, std::size_t pageControl);
 // outside every page (a page itself lies in its page control).
 std::optional<std::size_t> PageOf(const Form& form, std::size_t index);
 
+// Whether another control lying in the same window (the client area, a page
+// or a panel) covers any part of the control's declared place. A control
+// that lies over nothing can be painted by that window instead of being a
+// window of its own.
+bool OverlapsAnother(const Form& form, std::size_t index);
+
 // The children of one declared parent in z-order, which is the tab order:
 // controls without a tab order first (pictures, bevels), then the others by
 // tab order, each label that focuses a control directly before it.

@@ -8,10 +8,16 @@ void NoSuchValue(const ControlWindow& control, const char* what) {
   throw std::logic_error("control \"" + std::string(control.spec->name) + "\" has no " + what);
 }
 
-std::string ControlKind::Text(const ControlWindow& control) const { return WindowText(control.hwnd); }
+std::string ControlKind::Text(const ControlWindow& control) const {
+  return control.painted ? control.painted->Text() : WindowText(control.hwnd);
+}
 
 void ControlKind::SetText(ControlWindow& control, std::string_view text) const {
-  SetWindowTextA(control.hwnd, std::string(text).c_str());
+  if (control.painted) {
+    control.painted->SetText(text);
+  } else {
+    SetWindowTextA(control.hwnd, std::string(text).c_str());
+  }
 }
 
 bool ControlKind::Checked(const ControlWindow& control) const { NoSuchValue(control, "check state"); }
@@ -19,9 +25,15 @@ void ControlKind::SetChecked(ControlWindow& control, bool) const { NoSuchValue(c
 int ControlKind::ItemIndex(const ControlWindow& control) const { NoSuchValue(control, "items"); }
 void ControlKind::SetItemIndex(FormWindow::Impl&, ControlWindow& control, int) const { NoSuchValue(control, "items"); }
 
-bool ControlKind::Enabled(const ControlWindow& control) const { return IsWindowEnabled(control.hwnd) != FALSE; }
+bool ControlKind::Enabled(const ControlWindow& control) const {
+  return control.painted ? control.painted->Enabled() : IsWindowEnabled(control.hwnd) != FALSE;
+}
 
 void ControlKind::SetEnabled(ControlWindow& control, bool enabled) const {
+  if (control.painted) {
+    control.painted->SetEnabled(enabled);
+    return;
+  }
   EnableWindow(control.hwnd, enabled);
   for (const HWND item : control.items) EnableWindow(item, enabled);
 }

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,15 @@ class ControlKind {
 
   // Making the window. `Setup` runs once it exists and has the form's font.
   virtual WindowParams Params(const forms::Control& spec) const = 0;
+  // The size its window is made at; its scaled place in the table by default.
+  virtual SIZE WindowSize(const FormWindow::Impl&, const ControlWindow& control) const {
+    return {control.bounds.right - control.bounds.left, control.bounds.bottom - control.bounds.top};
+  }
+  // A control without a window of its own is painted on its container by
+  // what this makes; null (the default) gives it a window.
+  virtual std::unique_ptr<PaintedControl> Painting(const FormWindow::Impl&, std::size_t /*index*/, PaintedSite&) const {
+    return nullptr;
+  }
   virtual void Setup(FormWindow::Impl&, ControlWindow&) const {}
   // Makes the controls declared inside it; `inner` is its own top-left
   // corner in the window it lies in. Nothing lies inside by default.
@@ -53,8 +63,6 @@ class ControlKind {
   virtual void Link(FormWindow::Impl&, ControlWindow&) const {}
   // Pages and panels are windows other controls live in.
   virtual bool IsContainer() const { return false; }
-  // Painted controls have no window at all.
-  virtual bool IsWindowless() const { return false; }
   // Whether the control begins a group for the arrow keys (WS_GROUP); plain
   // texts and pictures do not, so a label stays with the control it names.
   virtual bool StartsGroup() const { return true; }
@@ -77,7 +85,8 @@ class ControlKind {
   virtual void Press(FormWindow::Impl& form, std::size_t index) const { form.Click(index); }
   virtual bool IsPushButton() const { return false; }  // Enter presses it while it has the focus
 
-  // Values. The defaults are the window's text, and for the rest: this kind has none.
+  // Values. The defaults are the text and enabled state of the window or of
+  // the painting, and for the rest: this kind has none.
   virtual std::string Text(const ControlWindow& control) const;
   virtual void SetText(ControlWindow& control, std::string_view text) const;
   virtual bool Checked(const ControlWindow& control) const;

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <memory>
+
 #include "forms/form_tree.h"
 #include "win32/control_kind.h"
 
@@ -51,6 +53,20 @@ class Picture : public ControlKind {
   bool StartsGroup() const override { return false; }
 };
 
+// A bevel that lies over no other control is painted by its container as the
+// static control would paint it: a line as the sunken border the control
+// gives it, a frame as an etched edge.
+class BevelPainting : public PaintedControl {
+ public:
+  explicit BevelPainting(PaintedSite& site) : PaintedControl(site) {}
+  void Paint(HDC dc) override {
+    const auto& declared = Site().Spec().bounds;
+    RECT place = Site().Bounds();
+    DrawEdge(dc, &place, declared.height <= 2 || declared.width <= 2 ? BDR_SUNKENOUTER : EDGE_ETCHED, BF_RECT);
+  }
+  bool HitTest(POINT) const override { return false; }
+};
+
 class Bevel : public ControlKind {
  public:
   WindowParams Params(const forms::Control& spec) const override {
@@ -58,6 +74,11 @@ class Bevel : public ControlKind {
     return {
         .style = static_cast<DWORD>(b.height <= 2 ? SS_ETCHEDHORZ : (b.width <= 2 ? SS_ETCHEDVERT : SS_ETCHEDFRAME)),
         .hasText = false};
+  }
+  std::unique_ptr<PaintedControl> Painting(const FormWindow::Impl& form, std::size_t index,
+                                           PaintedSite& site) const override {
+    if (forms::OverlapsAnother(form.form, index)) return nullptr;
+    return std::make_unique<BevelPainting>(site);
   }
   // The static control widens an etched line by its border; the table's size wins.
   void Setup(FormWindow::Impl&, ControlWindow& control) const override {

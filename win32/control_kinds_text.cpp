@@ -1,21 +1,45 @@
 // Static texts and edits.
 #include <windows.h>
 
+#include <string>
+
+#include "base/handle_win.h"
 #include "win32/control_kind.h"
 
 namespace pavane::win {
 namespace {
 
+// The size of `text` on one line in `font` as a label draws it ("&" marks an
+// accelerator), measured on `window`'s screen.
+SIZE OneLineSize(HWND window, HGDIOBJ font, std::string_view text) {
+  WindowDC dc(window);
+  if (!dc.Get()) return {};
+  SelectedObject selected(dc.Get(), font ? font : GetStockObject(SYSTEM_FONT));
+  RECT bounds{};
+  DrawTextA(dc.Get(), text.data(), static_cast<int>(text.size()), &bounds, DT_CALCRECT | DT_SINGLELINE);
+  return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+// A one-line label is as large as its text, so no text is ever cut off; a
+// word-wrapped one keeps its declared size.
 class Label : public ControlKind {
  public:
   WindowParams Params(const forms::Control& spec) const override {
     return {.style = static_cast<DWORD>(spec.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP)};
   }
-  void Setup(FormWindow::Impl&, ControlWindow& control) const override { FitUnlessWrapped(control); }
+  // Made at the size of its text: resizing it afterwards costs as much as making it.
+  SIZE WindowSize(const FormWindow::Impl& form, const ControlWindow& control) const override {
+    const auto& spec = *control.spec;
+    if (spec.wordWrap) return ControlKind::WindowSize(form, control);
+    return OneLineSize(control.container, form.FontOf(spec), spec.caption);
+  }
   bool StartsGroup() const override { return false; }
   void SetText(ControlWindow& control, std::string_view text) const override {
     ControlKind::SetText(control, text);
-    FitUnlessWrapped(control);
+    if (control.spec->wordWrap) return;
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(control.hwnd, WM_GETFONT, 0, 0));
+    const SIZE size = OneLineSize(control.hwnd, font, text);
+    SetWindowPos(control.hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   // A label that names no control to focus takes no accelerator letter.
   MnemonicRole Mnemonic(const forms::Control& spec) const override {
@@ -26,11 +50,6 @@ class Label : public ControlKind {
     if (spec.focuses.empty()) return form.controls[index].hwnd;
     const std::size_t target = form.IndexOf(spec.focuses);
     return form.controls[target].kind->FocusTarget(form, target);
-  }
-
- private:
-  static void FitUnlessWrapped(ControlWindow& control) {
-    if (!control.spec->wordWrap) FitLabelToText(control.hwnd);
   }
 };
 

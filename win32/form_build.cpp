@@ -67,10 +67,7 @@ void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT of
   const forms::Bounds place = scale(control.layout);
   control.bounds = RECT{place.left, place.top, place.left + place.width, place.top + place.height};
   creationOrder.push_back(index);
-  if (kind.IsWindowless()) {
-    MakePainted(index);
-    return;
-  }
+  if (MakePainted(index)) return;
 
   WindowParams params = kind.Params(spec);
   DWORD style = WS_CHILD | params.style;
@@ -79,16 +76,16 @@ void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT of
   if (!spec.enabled) style |= WS_DISABLED;
   if (kind.StartsGroup()) style |= WS_GROUP;
   const std::string caption(params.hasText ? spec.caption : std::string_view());
+  const SIZE size = kind.WindowSize(*this, control);
   control.hwnd = CreateWindowExA(params.exStyle, params.windowClass, caption.c_str(), style, place.left, place.top,
-                                 place.width, place.height + scale(params.extraHeight), container,
+                                 size.cx, size.cy + scale(params.extraHeight), container,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIdBase + index)),
                                  GetModuleHandleA(nullptr), kind.IsContainer() ? this : nullptr);
   if (!control.hwnd) {
     throw std::runtime_error("could not create the control \"" + std::string(spec.name) + "\" of " +
                              std::string(form.name));
   }
-  const HFONT controlFont = static_cast<HFONT>((spec.bold ? boldFont : font).Get());
-  SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
+  SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(spec)), FALSE);
   kind.Setup(*this, control);
 }
 

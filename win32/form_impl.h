@@ -76,6 +76,7 @@ struct FormWindow::Impl {
   forms::DpiScale scale;  // the screen's, taken when the form is made
   UniqueGdiObject font;
   UniqueGdiObject boldFont;
+  HFONT FontOf(const forms::Control& spec) const { return static_cast<HFONT>((spec.bold ? boldFont : font).Get()); }
   UniqueMenu popup;  // the menu bar belongs to the window
   UniqueAccelerators accelerators;
   std::vector<UniqueIcon> icons;
@@ -132,8 +133,9 @@ struct FormWindow::Impl {
   void OnCommand(int id, int code, HWND from);
   void MoveDefaultFrame(std::optional<std::size_t> focused);
 
-  // painted_control.cpp: windowless controls on `container`.
-  void MakePainted(std::size_t index);
+  // painted_control.cpp: windowless controls on `container`. MakePainted is
+  // false for a control that gets a window.
+  bool MakePainted(std::size_t index);
   void PaintPainted(HWND container, HDC dc);
   bool PointerMessage(HWND container, UINT message, LPARAM lParam);
 
@@ -166,9 +168,5 @@ inline constexpr const char* kContainerClass = "PavaneFormContainer";
 
 // A window's text as a std::string.
 std::string WindowText(HWND window);
-
-// Sizes a one-line label to its text in its own font, as the label draws it
-// ("&" marks an accelerator), so no text is ever cut off.
-void FitLabelToText(HWND label);
 
 }  // namespace pavane::win

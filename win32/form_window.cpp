@@ -43,18 +43,6 @@ const ControlWindow& UpDownOf(FormWindow::Impl& form, std::string_view name) {
 
 }  // namespace
 
-void FitLabelToText(HWND label) {
-  const std::string text = WindowText(label);
-  WindowDC dc(label);
-  if (!dc.Get()) return;
-  const auto font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
-  SelectedObject selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
-  RECT bounds{};
-  DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &bounds, DT_CALCRECT | DT_SINGLELINE);
-  SetWindowPos(label, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 std::string WindowText(HWND window) {
   const int length = GetWindowTextLengthA(window);
   if (length <= 0) return {};

@@ -47,20 +47,15 @@ class Site : public PaintedSite {
   std::size_t index_;
 };
 
-PaintedControl& Widget(const ControlWindow& control) { return *control.painted; }
-
 class Painted : public ControlKind {
  public:
   WindowParams Params(const forms::Control&) const override { return {}; }
-  bool IsWindowless() const override { return true; }
+  std::unique_ptr<PaintedControl> Painting(const FormWindow::Impl&, std::size_t, PaintedSite& site) const override {
+    return MakeWidget(site.Spec().widget, site);
+  }
   bool StartsGroup() const override { return false; }
   MnemonicRole Mnemonic(const forms::Control&) const override { return MnemonicRole::Press; }
-  void Press(FormWindow::Impl& form, std::size_t index) const override { Widget(form.controls[index]).Press(); }
-  std::string Text(const ControlWindow& control) const override { return Widget(control).Text(); }
-  void SetText(ControlWindow& control, std::string_view text) const override { Widget(control).SetText(text); }
-  bool Enabled(const ControlWindow& control) const override { return Widget(control).Enabled(); }
-  void SetEnabled(ControlWindow& control, bool enabled) const override { Widget(control).SetEnabled(enabled); }
-  HWND FocusTarget(const FormWindow::Impl&, std::size_t) const override { return nullptr; }
+  void Press(FormWindow::Impl& form, std::size_t index) const override { form.controls[index].painted->Press(); }
 };
 
 }  // namespace
@@ -105,10 +100,12 @@ const ControlKind& PaintedKind() {
   return kind;
 }
 
-void FormWindow::Impl::MakePainted(std::size_t index) {
+bool FormWindow::Impl::MakePainted(std::size_t index) {
   auto& control = controls[index];
-  control.site = std::make_unique<Site>(*this, index);
-  control.painted = MakeWidget(control.spec->widget, *control.site);
+  auto site = std::make_unique<Site>(*this, index);
+  control.painted = control.kind->Painting(*this, index, *site);
+  if (control.painted) control.site = std::move(site);
+  return control.painted != nullptr;
 }
 
 void FormWindow::Impl::PaintPainted(HWND container, HDC dc) {

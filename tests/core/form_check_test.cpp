@@ -144,5 +144,39 @@ TEST(FormOrder, EveryControlKnowsItsPage) {
   EXPECT_EQ(pageOf("Pages"), "none");
 }
 
+// Labels and lines that lie over nothing are painted by their window; one that
+// lies over another control in the same window must stay a window of its own.
+TEST(FormOrder, OverlapsCountOnlyWithinOneWindow) {
+  static constexpr auto kControls = std::to_array<Control>({
+      {.kind = Kind::Label, .name = "Free", .bounds = {10, 10, 40, 13}},
+      {.kind = Kind::Edit, .name = "Beside", .bounds = {50, 10, 40, 21}, .tabOrder = 0},  // touches Free's edge
+      {.kind = Kind::GroupBox, .name = "Group", .bounds = {0, 40, 100, 60}},
+      {.kind = Kind::Label, .name = "InGroup", .parent = "Group", .bounds = {10, 20, 40, 13}},
+      {.kind = Kind::Picture, .name = "Picture", .bounds = {120, 0, 50, 50}},
+      {.kind = Kind::Label, .name = "OnPicture", .bounds = {130, 10, 20, 13}},
+      {.kind = Kind::PageControl, .name = "Pages", .bounds = {0, 110, 200, 100}, .tabOrder = 1},
+      {.kind = Kind::Page, .name = "One", .parent = "Pages", .bounds = {4, 24, 190, 70}, .tabOrder = 0},
+      {.kind = Kind::Page, .name = "Two", .parent = "Pages", .bounds = {4, 24, 190, 70}, .tabOrder = 1},
+      {.kind = Kind::Label, .name = "OnOne", .parent = "One", .bounds = {10, 10, 40, 13}},
+      {.kind = Kind::Label, .name = "OnTwo", .parent = "Two", .bounds = {10, 10, 40, 13}},
+      {.kind = Kind::Panel, .name = "Panel", .bounds = {0, 220, 100, 40}},
+      {.kind = Kind::Bevel, .name = "InPanel", .parent = "Panel", .bounds = {0, 0, 100, 2}},
+      {.kind = Kind::Bevel, .name = "BelowPanel", .bounds = {0, 260, 100, 2}},
+  });
+  const forms::Form form = FormOf(kControls);
+  auto overlaps = [&form](std::string_view name) {
+    return forms::OverlapsAnother(form, forms::ControlIndex(form, name));
+  };
+  EXPECT_FALSE(overlaps("Free"));
+  EXPECT_TRUE(overlaps("InGroup"));  // the group box around it
+  EXPECT_TRUE(overlaps("OnPicture"));
+  EXPECT_TRUE(overlaps("Picture"));
+  // The same place on two pages, or in a panel and around it, is in two windows.
+  EXPECT_FALSE(overlaps("OnOne"));
+  EXPECT_FALSE(overlaps("OnTwo"));
+  EXPECT_FALSE(overlaps("InPanel"));
+  EXPECT_FALSE(overlaps("BelowPanel"));
+}
+
 }  // namespace
 }  // namespace pavane

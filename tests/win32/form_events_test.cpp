@@ -63,6 +63,8 @@ constexpr auto kControls = std::to_array<forms::Control>({
      .onMouseDown = "SpotDown",
      .onMouseUp = "SpotUp",
      .widget = "TestSpot"},
+    {.kind = Kind::Bevel, .name = "FreeLine", .bounds = {0, 134, 240, 2}},
+    {.kind = Kind::Bevel, .name = "FrameOverList", .bounds = {116, 4, 108, 88}},
 });
 
 constexpr auto kMenu = std::to_array<forms::MenuItem>({
@@ -212,6 +214,20 @@ TEST_F(FormEventsTest, RunTimeMenuItemsShowTheirCaptionsLiterallyAndRaiseTheirHa
   EXPECT_EQ(testing::MenuText(menu, 1), "B.SMC");
   EXPECT_THROW(form.AddMenuItem("NoMenu", {.name = "X", .caption = "X"}), std::logic_error);
   EXPECT_THROW(form.AddMenuItem("ListMenu", {.name = "X", .caption = "X", .handler = "Unbound"}), std::logic_error);
+}
+
+// An etched line over nothing is painted by its window, in the colours of the
+// system's etched edge; one over another control keeps a window of its own.
+TEST_F(FormEventsTest, ABevelOverNothingIsPaintedByItsWindow) {
+  EXPECT_EQ(form.Control("FreeLine"), nullptr);
+  EXPECT_NE(form.Control("FrameOverList"), nullptr);
+  InvalidateRect(form.Handle(), nullptr, TRUE);
+  UpdateWindow(form.Handle());
+  win::WindowDC dc(form.Handle());
+  EXPECT_EQ(GetPixel(dc.Get(), 10, 133), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(GetPixel(dc.Get(), 10, 134), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(GetPixel(dc.Get(), 10, 135), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(GetPixel(dc.Get(), 10, 136), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(FormEventsTest, PaintedControlsArePaintedAndFollowThePointer) {
