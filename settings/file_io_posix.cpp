@@ -1,8 +1,10 @@
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 
 #include "settings/file_io.h"
@@ -18,6 +20,25 @@ std::string SystemPath(std::string_view path) {
   return system;
 }
 
+namespace {
+
+// A large file's bytes fault in a page at a time as they are first touched,
+// and on a virtual machine each of those faults can cost as much as copying
+// many kilobytes. Asking for 2 MB pages for the buffer turns thousands of
+// faults into a few; where the system has no such pages nothing changes.
+void AskForLargePages([[maybe_unused]] char* buffer, [[maybe_unused]] std::size_t size) {
+#ifdef MADV_HUGEPAGE
+  constexpr std::size_t kLargePage = 2u << 20;
+  if (size < 2 * kLargePage) return;
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const auto begin = (reinterpret_cast<std::uintptr_t>(buffer) + page - 1) / page * page;
+  const auto end = (reinterpret_cast<std::uintptr_t>(buffer) + size) / page * page;
+  madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#endif
+}
+
+}  // namespace
+
 std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error, std::uint64_t maxSize) {
   const std::string file = SystemPath(path);
   const int fd = open(file.c_str(), O_RDONLY);
@@ -31,7 +52,11 @@ std::optional<std::string> ReadWholeFile(const std::string& path, FileError& err
     error = CannotOpenError(path);
     return std::nullopt;
   }
-  std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+  const auto size = static_cast<std::size_t>(info.st_size);
+  std::string bytes;
+  bytes.reserve(size);
+  AskForLargePages(bytes.data(), size);
+  bytes.resize(size);
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);

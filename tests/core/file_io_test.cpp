@@ -29,6 +29,19 @@ TEST(FileIo, WriteReplacesTheFileAndLeavesNothingElse) {
   EXPECT_EQ(*bytes, "");
 }
 
+// A large file is read into a buffer that asks for large pages: every byte
+// still arrives, the first and last ones too, whatever the buffer's alignment.
+TEST(FileIo, ALargeFileIsReadWhole) {
+  TempDir dir;
+  std::string contents(5u << 20 | 123, '\0');
+  for (std::size_t i = 0; i < contents.size(); ++i) contents[i] = static_cast<char>(i * 7 + i / 4096);
+  const std::string path = dir.Write("large.cfg", contents);
+  FileError error;
+  const auto bytes = ReadWholeFile(path, error);
+  ASSERT_TRUE(bytes) << error.message;
+  EXPECT_TRUE(*bytes == contents);  // not EXPECT_EQ: a failure would print megabytes
+}
+
 TEST(FileIo, FailedWriteNamesTheFileAndLeavesNoTemporary) {
   TempDir dir;
   const std::string missing = dir.File("no such dir") + "/ZSNES.CFG";
