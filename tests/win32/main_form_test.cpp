@@ -67,7 +67,9 @@ TEST_F(MainFormTest, EveryControlSitsWhereTheTableSays) {
     // Painted controls and the etched lines, which lie over nothing, have no
     // window; labels keep theirs, which name the controls after them.
     ASSERT_EQ(hwnd == nullptr, control.kind == Kind::Painted || control.kind == Kind::Bevel);
-    if (hwnd) EXPECT_EQ(RectInParent(hwnd), form.ExpectedRect(control));
+    if (hwnd) {
+      EXPECT_EQ(RectInParent(hwnd), form.ExpectedRect(control));
+    }
   }
 }
 
