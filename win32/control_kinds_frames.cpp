@@ -53,6 +53,9 @@ class Picture : public ControlKind {
   bool StartsGroup() const override { return false; }
 };
 
+// A bevel two pixels thin or less is a line; a larger one is a frame.
+bool IsLine(const forms::Bounds& bounds) { return bounds.height <= 2 || bounds.width <= 2; }
+
 // A bevel that lies over no other control is painted by its container as the
 // static control would paint it: a line as the sunken border the control
 // gives it, a frame as an etched edge.
@@ -60,9 +63,8 @@ class BevelPainting : public PaintedControl {
  public:
   explicit BevelPainting(PaintedSite& site) : PaintedControl(site) {}
   void Paint(HDC dc) override {
-    const auto& declared = Site().Spec().bounds;
     RECT place = Site().Bounds();
-    DrawEdge(dc, &place, declared.height <= 2 || declared.width <= 2 ? BDR_SUNKENOUTER : EDGE_ETCHED, BF_RECT);
+    DrawEdge(dc, &place, IsLine(Site().Spec().bounds) ? BDR_SUNKENOUTER : EDGE_ETCHED, BF_RECT);
   }
   bool HitTest(POINT) const override { return false; }
 };
@@ -71,9 +73,8 @@ class Bevel : public ControlKind {
  public:
   WindowParams Params(const forms::Control& spec) const override {
     const auto& b = spec.bounds;
-    return {
-        .style = static_cast<DWORD>(b.height <= 2 ? SS_ETCHEDHORZ : (b.width <= 2 ? SS_ETCHEDVERT : SS_ETCHEDFRAME)),
-        .hasText = false};
+    const DWORD line = b.height <= 2 ? SS_ETCHEDHORZ : SS_ETCHEDVERT;
+    return {.style = IsLine(b) ? line : static_cast<DWORD>(SS_ETCHEDFRAME), .hasText = false};
   }
   std::unique_ptr<PaintedControl> Painting(const FormWindow::Impl& form, std::size_t index,
                                            PaintedSite& site) const override {

@@ -104,7 +104,9 @@ TEST(Dpi, ToolbarCaptionsAreWrittenAtTheScaledHeight) {
   const int wanted = Scale()(9);
   EXPECT_GE(height * 5, wanted * 4) << face;
   EXPECT_LE(height, wanted + 1) << face;
-  if (ExpectedDpi() == forms::DpiScale::kDesignDpi) EXPECT_STREQ(face, "Small Fonts");
+  if (ExpectedDpi() == forms::DpiScale::kDesignDpi) {
+    EXPECT_STREQ(face, "Small Fonts");
+  }
 }
 
 class EveryWindow : public ::testing::TestWithParam<const forms::Form*> {};
@@ -123,7 +125,9 @@ TEST_P(EveryWindow, EveryControlIsScaledAndNoCaptionIsCutOff) {
         // At its scaled place, as wide as its text.
         EXPECT_EQ(actual.left, expected.left);
         EXPECT_EQ(actual.top, expected.top);
-        if (!control.wordWrap) EXPECT_GE(Width(actual), TextExtent(hwnd).cx);
+        if (!control.wordWrap) {
+          EXPECT_GE(Width(actual), TextExtent(hwnd).cx);
+        }
         break;
       }
       case Kind::Picture:

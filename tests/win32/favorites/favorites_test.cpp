@@ -192,7 +192,9 @@ TEST_F(FavoritesTest, AnAmpersandInAPathOrATitleStaysVisible) {
     list.Click(0);
     const HWND title = testing::FindControl(dialog, "Static", "R&&B && SOUL");
     EXPECT_NE(title, nullptr) << "no label shows the title";
-    if (title) EXPECT_FALSE(GetWindowLongA(title, GWL_STYLE) & SS_NOPREFIX);
+    if (title) {
+      EXPECT_FALSE(GetWindowLongA(title, GWL_STYLE) & SS_NOPREFIX);
+    }
     testing::ClickButton(dialog, "OK");
   });
   program->Main().ConfigPopupMenuClick();
