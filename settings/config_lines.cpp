@@ -57,7 +57,6 @@ std::size_t CountLineFeeds(std::string_view text) {
 }  // namespace
 
 ConfigLines ConfigLinesFromBytes(std::string bytes) {
-  bytes.resize(std::min(bytes.size(), bytes.find('\0')));
   // Files are refused long before this size; places are counted in 31 bits.
   if (bytes.size() >= ConfigLines::kReplaced) throw std::length_error("The file is too large.");
   const std::string_view text(bytes);

@@ -88,7 +88,8 @@ class ConfigLines {
   std::vector<std::string> appended_;
 };
 
-// Splits file bytes into lines at CR LF, a lone CR or a lone LF. A NUL ends the text.
+// Splits file bytes into lines at CR LF, a lone CR or a lone LF. Every other
+// byte, a NUL too, belongs to its line and is written back as it was.
 ConfigLines ConfigLinesFromBytes(std::string bytes);
 
 // The bytes of the lines, each followed by CR LF, as pieces to be written

@@ -20,9 +20,10 @@ TEST(ConfigLinesBytes, EndsLinesAtCrLfLoneCrAndLoneLf) {
   EXPECT_TRUE(ConfigLinesFromBytes("").empty());
 }
 
-TEST(ConfigLinesBytes, NulEndsTheText) {
-  EXPECT_EQ(ConfigLinesFromBytes(std::string("a\r\nb\0c\r\nd", 9)), (ConfigLines{"a", "b"}));
-  EXPECT_TRUE(ConfigLinesFromBytes(std::string("\0abc", 4)).empty());
+TEST(ConfigLinesBytes, ANulIsOneMoreByteOfItsLine) {
+  using namespace std::string_literals;
+  EXPECT_EQ(ConfigLinesFromBytes("a\r\nb\0c\r\nd"s), (ConfigLines{"a", "b\0c"s, "d"}));
+  EXPECT_EQ(ConfigLinesFromBytes("\0abc"s), (ConfigLines{"\0abc"s}));
 }
 
 TEST(ConfigLinesBytes, LoneCrBeforeALineFeedEndsALineOfItsOwn) {

@@ -153,6 +153,23 @@ TEST_F(MainFormSettingsTest, SaveAsksBeforeOverwritingUnlessTurnedOff) {
   EXPECT_EQ(ConfigLinesFromBytes(ConfigBytes())[12], "Stereo = 0");
 }
 
+// A damaged file: the lines the program does not own come back byte for
+// byte, those after a NUL too, and the owned ones after it are read.
+TEST_F(MainFormSettingsTest, ReadAndSaveKeepEveryByteAroundANul) {
+  using namespace std::string_literals;
+  const std::string damaged = "; mine\0 and \xff more\r\nStereo = 1\r\nOther=\0\0\r\nFrameSkip = 5\r\n"s;
+  dir.Write("ZSNES.CFG", damaged);
+  Window().Click("ReadConfigButton");
+  EXPECT_EQ(Window().Text("FrameSkipEdit"), "5");
+  EXPECT_TRUE(Window().Checked("StereoCheck"));
+
+  State().preferences.CfgOverwritePrompt = false;
+  Window().Choose("SaveMenu");
+  const std::string saved = ConfigBytes();
+  EXPECT_EQ(saved.substr(0, damaged.size()), damaged);
+  EXPECT_EQ(ConfigLinesFromBytes(saved).size(), 23u);  // the four read, and the 19 owned lines missing
+}
+
 TEST_F(MainFormSettingsTest, SaveIntoAMissingDirectoryReportsTheFile) {
   const std::string missing = Directory() + "\\gone\\ZSNES.CFG";
   Window().Type("ZSnesDirEdit", Directory() + "\\gone");
