@@ -65,14 +65,18 @@ std::vector<ProgramArgument> SplitCommandLine(std::string_view commandLine) {
   return arguments;
 }
 
+std::string ArgumentsAsOne(std::string_view commandLine, const std::vector<ProgramArgument>& arguments) {
+  if (arguments.size() < 2) return {};
+  return std::string(commandLine.substr(arguments[1].begin, arguments.back().end - arguments[1].begin));
+}
+
 std::optional<std::string> CommandLineRom(std::string_view commandLine, const NamesFile& namesFile) {
   const auto arguments = SplitCommandLine(commandLine);
   if (arguments.size() < 2) return std::nullopt;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     if (namesFile(arguments[i].text)) return arguments[i].text;
   }
-  std::string_view rest = commandLine.substr(arguments[1].begin, arguments.back().end - arguments[1].begin);
-  const std::string whole(rest);
+  std::string whole = ArgumentsAsOne(commandLine, arguments);
   if (namesFile(whole)) return whole;
   return std::nullopt;
 }

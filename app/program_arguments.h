@@ -25,6 +25,10 @@ struct ProgramArgument {
 // backslashes are themselves.
 std::vector<ProgramArgument> SplitCommandLine(std::string_view commandLine);
 
+// Everything after the program's path as it stands in the line, blanks
+// around it dropped: a path with blanks handed over without quotes.
+std::string ArgumentsAsOne(std::string_view commandLine, const std::vector<ProgramArgument>& arguments);
+
 // Whether a path names an existing file (not a directory).
 using NamesFile = std::function<bool(const std::string& path)>;
 

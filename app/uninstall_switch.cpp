@@ -1,20 +1,17 @@
 #include "app/uninstall_switch.h"
 
-#include <string>
+#include <algorithm>
 
 #include "base/text_rules.h"
 
 namespace pavane {
 
 bool HasUninstallSwitch(std::string_view commandLine, const NamesFile& namesFile) {
-  std::string searched(commandLine);
   const auto arguments = SplitCommandLine(commandLine);
-  // From the last, so the places of the earlier ones stay right.
-  for (std::size_t i = arguments.size(); i-- > 1;) {
-    const auto& argument = arguments[i];
-    if (namesFile(argument.text)) searched.erase(argument.begin, argument.end - argument.begin);
-  }
-  return UpperAscii(searched).find("-U") != std::string::npos;
+  if (arguments.size() < 2) return false;
+  const bool typed = std::any_of(arguments.begin() + 1, arguments.end(),
+                                 [](const ProgramArgument& argument) { return UpperAscii(argument.text) == "-U"; });
+  return typed && !(arguments.size() > 2 && namesFile(ArgumentsAsOne(commandLine, arguments)));
 }
 
 }  // namespace pavane

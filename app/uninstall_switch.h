@@ -6,11 +6,11 @@
 
 namespace pavane {
 
-// Whether the command line holds the two characters "-U" in any case.
-// Looking anywhere, the program's own path included, is deliberate: the
-// switch has always been found this simply. Only an argument after the path
-// that names an existing file does not count: a ROM such as SUPER-UFO.SMC
-// passed by the shell must not offer to delete the user's state.
+// Whether the user asked for the switch: "-U", in any case, as a whole
+// argument after the program's path. It is never looked for inside the
+// program's path or inside a ROM path the shell hands over, quoted or not:
+// a word of an unquoted path with blanks that names a file as a whole does
+// not count.
 bool HasUninstallSwitch(std::string_view commandLine, const NamesFile& namesFile);
 
 }  // namespace pavane

@@ -77,23 +77,6 @@ TEST(PreferenceFlags, DefaultsAreOnExceptSaveWithoutPrompting) {
   EXPECT_TRUE(defaults.CfgOverwritePrompt);
 }
 
-bool NoFiles(const std::string&) { return false; }
-
-TEST(UninstallSwitch, FoundAnywhereInAnyCase) {
-  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe -U", NoFiles));
-  EXPECT_TRUE(HasUninstallSwitch("\"C:\\Pavane\\Pavane.exe\" -u", NoFiles));
-  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe x-uy", NoFiles));
-  // Inside the program's own path counts too.
-  EXPECT_TRUE(HasUninstallSwitch("\"C:\\my-utils\\Pavane.exe\"", NoFiles));
-}
-
-TEST(UninstallSwitch, AbsentWithoutTheTwoCharactersTogether) {
-  EXPECT_FALSE(HasUninstallSwitch("", NoFiles));
-  EXPECT_FALSE(HasUninstallSwitch("\"C:\\Pavane\\Pavane.exe\"", NoFiles));
-  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe - U /U", NoFiles));
-  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe -\xfc", NoFiles));  // only a to z change case
-}
-
 TEST(UninstallSwitch, FailureTextNamesTheWholeKey) {
   const std::string text = KeyDeletionFailedText("Software\\Pavane\\Favorites");
   EXPECT_NE(text.find("HKEY_CURRENT_USER\\Software\\Pavane\\Favorites could not be deleted"), std::string::npos)

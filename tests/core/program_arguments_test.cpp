@@ -65,18 +65,31 @@ TEST(CommandLineRom, NothingWhenNoArgumentNamesAFile) {
   EXPECT_EQ(CommandLineRom("", files), std::nullopt);
 }
 
-TEST(UninstallSwitch, AnArgumentNamingAFileDoesNotCount) {
-  const auto files = Files({"C:\\ROMS\\SUPER-UFO.SMC", "C:\\My-Utils Roms\\x.smc", "C:\\-U\\Pavane.exe"});
+TEST(UninstallSwitch, OnlyAWholeArgumentAfterTheProgramsPathInAnyCase) {
+  const auto none = Files({});
+  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe -U", none));
+  EXPECT_TRUE(HasUninstallSwitch("\"C:\\Pavane\\Pavane.exe\" -u", none));
+  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe \"-U\"", none));
+  EXPECT_FALSE(HasUninstallSwitch("", none));
+  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe", none));
+  // A folder of the program's own path, quoted or not, never counts.
+  EXPECT_FALSE(HasUninstallSwitch("\"C:\\SNES-Utils\\Pavane.exe\"", none));
+  EXPECT_FALSE(HasUninstallSwitch("C:\\SNES-Utils\\Pavane.exe", none));
+  EXPECT_FALSE(HasUninstallSwitch("C:\\Tools -U\\Pavane.exe", none));
+  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe x-uy -Ux - U /U", none));
+  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe -\xfc", none));  // only a to z change case
+}
+
+TEST(UninstallSwitch, NeverInsideARomPathQuotedOrNot) {
+  const auto files = Files({"C:\\ROMS\\SUPER-UFO.SMC", "C:\\My Roms -U 2\\x.smc", "C:\\ROMS\\GAME.SMC"});
   EXPECT_FALSE(HasUninstallSwitch("Pavane.exe C:\\ROMS\\SUPER-UFO.SMC", files));
-  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe \"C:\\My-Utils Roms\\x.smc\"", files));
-  // The same text naming no file still counts, and so does -U beside a ROM.
-  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe C:\\ROMS\\HYPER-UFO.SMC", files));
-  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe C:\\ROMS\\SUPER-UFO.SMC -u", files));
-  // The program's own path always counts, file or not.
-  EXPECT_TRUE(HasUninstallSwitch("C:\\-U\\Pavane.exe", files));
-  // Quotes are part of the argument they surround.
-  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe -\"C:\\ROMS\\SUPER-UFO.SMC\"U", Files({"-C:\\ROMS\\SUPER-UFO.SMCU"})));
-  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe C:\\ROMS\\SUPER-UFO.SMC C:\\ROMS\\SUPER-UFO.SMC x-u", files));
+  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe \"C:\\My Roms -U 2\\x.smc\"", files));
+  // Handed over without quotes, the path splits at its blanks and one word is -U.
+  EXPECT_FALSE(HasUninstallSwitch("Pavane.exe C:\\My Roms -U 2\\x.smc", files));
+  EXPECT_EQ(CommandLineRom("Pavane.exe C:\\My Roms -U 2\\x.smc", files), "C:\\My Roms -U 2\\x.smc");
+  // Typed beside a ROM, it counts, and the ROM is still the one to open.
+  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe -u C:\\ROMS\\GAME.SMC", files));
+  EXPECT_TRUE(HasUninstallSwitch("Pavane.exe \"C:\\My Roms -U 2\\x.smc\" -U", files));
 }
 
 }  // namespace

@@ -25,11 +25,15 @@ void FillKey(const std::string& path) {
   ASSERT_TRUE(key.OpenOrCreateSubkey("Favorites").WriteString("Count", "0"));
 }
 
+// Without the switch as an argument of its own nothing is asked: not for a
+// folder of the program's path, nor for a word of a ROM path.
 TEST(UninstallSwitch, WithoutTheSwitchNothingIsAsked) {
   TestKey test;
   FillKey(test.path());
   ScriptedPrompter prompter;
   EXPECT_FALSE(RunUninstallSwitch("\"C:\\Pavane\\Pavane.exe\"", "Pavane", kQuestion, test.path(), prompter));
+  EXPECT_FALSE(RunUninstallSwitch("C:\\SNES-Utils\\Pavane.exe", "Pavane", kQuestion, test.path(), prompter));
+  EXPECT_FALSE(RunUninstallSwitch("Pavane.exe C:\\ROMS\\SUPER-UFO.SMC", "Pavane", kQuestion, test.path(), prompter));
   EXPECT_TRUE(prompter.Requests().empty());
   EXPECT_TRUE(win::RegistryKeyExists(test.path()));
 }
@@ -53,8 +57,7 @@ TEST(UninstallSwitch, AnsweredYesRemovesTheKeyAndEnds) {
   FillKey(test.path());
   ScriptedPrompter prompter;
   prompter.Answer(Answer::Yes);
-  // The switch inside the program's own path counts as well.
-  EXPECT_TRUE(RunUninstallSwitch("\"C:\\my-utils\\Pavane.exe\"", "Pavane", kQuestion, test.path(), prompter));
+  EXPECT_TRUE(RunUninstallSwitch("\"C:\\my-utils\\Pavane.exe\" -u", "Pavane", kQuestion, test.path(), prompter));
   EXPECT_EQ(prompter.Requests().size(), 1u);
   EXPECT_FALSE(win::RegistryKeyExists(test.path() + "\\Favorites"));
   EXPECT_FALSE(win::RegistryKeyExists(test.path()));
