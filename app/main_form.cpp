@@ -32,6 +32,7 @@ forms::HandlerTable TMainForm::Handlers() {
   command("PreferencesMenuClick", &TMainForm::PreferencesMenuClick);
   command("AboutMenuClick", &TMainForm::AboutMenuClick);
   command("FormDestroy", &TMainForm::FormDestroy);
+  command("FavoritesMenuOpen", &TMainForm::FavoritesMenuOpen);
   handler("BrowseButtonClick", &TMainForm::BrowseButtonClick);
   handler("ScanKeyButtonClick", &TMainForm::ScanKeyButtonClick);
   handler("SwitchCheckClick", &TMainForm::SwitchCheckClick);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/registry_state.h"
 #include "app/state_store.h"
 #include "favorites/menu_metrics.h"
 #include "forms/form_view.h"
@@ -51,12 +52,15 @@ class TMainForm {
   // and reads ZSNES.CFG. False when the user cancelled the directory question:
   // the program then ends.
   bool FormCreate();
-  // Stores the state in the registry; runs however the window is closed.
+  // Stores what the run changed in the registry; runs however the window is
+  // closed, and stores nothing when the start did not finish.
   void FormDestroy();
 
   // Settings record <-> controls, and the ZSNES.CFG commands.
   void ShowSettings();
   void GatherSettings();
+  // The record's command line in its edit, and the switch boxes that follow it.
+  void ShowCommandLine();
   void ReadConfigButtonClick();
   void ApplyButtonClick();
   // "Save" as Run uses it: whether ZSNES.CFG was written, the overwrite
@@ -112,13 +116,32 @@ class TMainForm {
   // The favourites list changed as a whole: the menu items built for the old
   // list go, those of the new one come.
   void ReplaceFavorites(std::vector<std::string> entries);
+  // The start reads no favourites but their count: a menu that opens reads
+  // as many as it can hold, and the list is read whole once it is needed.
+  void FavoritesMenuOpen();
+  void ReadWholeFavorites();
+  void ReadFavorites(std::size_t atMost);
 
   // The location dialog with `text` in its path; its path on OK.
   std::optional<std::string> AskZSnesDir(std::string_view text);
+  // The start once the stored state is shown: the directory, asked for when
+  // none is stored, and ZSNES.CFG read from it. False when the question was
+  // cancelled.
+  bool ConfigureDirectory(std::string directory);
 
   AppState& state_;
   Services services_;
   DirectoryBrowser browser_;
+  // The registry state as the start read it, once the start has finished:
+  // the end writes what changed since, and nothing after a failed start.
+  std::optional<LoadedState> stored_;
+  // Whether the menus have their favourites' items, and for how many
+  // entries; the others are reached through the list.
+  bool favoriteItemsMade_ = false;
+  std::size_t favoriteItemsHeld_ = 0;
+  // The list holds every entry stored; else only those read so far.
+  bool favoritesWhole_ = true;
+  bool favoritesHeadRead_ = false;
   // Last: the window goes first, and its destruction still finds everything above.
   std::unique_ptr<forms::FormView> window_;
 };

@@ -68,10 +68,14 @@ void TMainForm::ShowSettings() {
   window.SetText(ui::SaveDirEdit, settings.SaveDirectory);
   window.SetText(ui::GameDirEdit, settings.GameDirectory);
   window.SetItemIndex(ui::CopyMethodCombo, settings.CopyMethod);
+  ShowCommandLine();
+}
 
-  // The switch boxes follow the command line. A box that changes runs its click
-  // handling, which finds nothing to add or remove, so the line stays as it is.
-  window.SetText(ui::ZSNESCmdLineEdit, settings.ZSnesCmdLine);
+// The switch boxes follow the command line. A box that changes runs its click
+// handling, which finds nothing to add or remove, so the line stays as it is.
+void TMainForm::ShowCommandLine() {
+  forms::FormView& window = Window();
+  window.SetText(ui::ZSNESCmdLineEdit, State().settings.ZSnesCmdLine);
   for (int number = 1; number < static_cast<int>(kSwitchTable.size()); ++number) {
     const bool present = SwitchPresent(window.Text(ui::ZSNESCmdLineEdit), SwitchOf(number));
     window.SetChecked(ui::SwitchCheck(number), present);

@@ -18,13 +18,21 @@ namespace ui = main_form;
 
 bool TMainForm::FormCreate() {
   Window().SetCaption(State().AppTitle);
-  const RegistryState stored = LoadRegistryState(services_.registry);
-  State().settings.ZSnesCmdLine = stored.ZSnesCmdLine;
-  State().preferences = stored.preferences;
-  ReplaceFavorites(stored.FavoriteList);
+  LoadedState loaded = LoadRegistryState(services_.registry, 0);
+  State().settings.ZSnesCmdLine = loaded.state.ZSnesCmdLine;
+  State().preferences = loaded.state.preferences;
+  favoritesWhole_ = loaded.favoritesWhole;
+  ReplaceFavorites(loaded.state.FavoriteList);
   Window().Show();
+  // Shown before ZSNES.CFG is read, so that a read declined or failed does
+  // not leave the edit empty for the end to store.
+  ShowCommandLine();
+  const bool configured = ConfigureDirectory(loaded.state.ZSnesDir);
+  stored_ = std::move(loaded);
+  return configured;
+}
 
-  std::string directory = stored.ZSnesDir;
+bool TMainForm::ConfigureDirectory(std::string directory) {
   if (directory.empty()) {
     const auto chosen = AskZSnesDir("");
     if (!chosen) return false;
@@ -36,12 +44,19 @@ bool TMainForm::FormCreate() {
 }
 
 void TMainForm::FormDestroy() {
+  if (!stored_) return;
   RegistryState state;
   state.ZSnesDir = Window().Text(ui::ZSnesDirEdit);
   state.ZSnesCmdLine = Window().Text(ui::ZSNESCmdLineEdit);
   state.preferences = State().preferences;
   state.FavoriteList = State().FavoriteList;
-  if (!SaveRegistryState(services_.registry, state)) ShowError(StateNotStoredText(services_.registry.KeyPath()));
+  if (!stored_->complete) {
+    if (state != stored_->state) ShowError(StateNotReadText(services_.registry.KeyPath()));
+    return;
+  }
+  if (!SaveRegistryState(services_.registry, stored_->state, state)) {
+    ShowError(StateNotStoredText(services_.registry.KeyPath()));
+  }
 }
 
 void TMainForm::PreferencesMenuClick() {

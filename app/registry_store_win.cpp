@@ -12,16 +12,31 @@ win::RegistryKey Open(const std::string& keyPath, std::string_view section) {
 
 }  // namespace
 
-std::optional<std::string> RegistryStore::Read(std::string_view section, std::string_view name) const {
-  return Open(keyPath_, section).ReadString(name);
+std::optional<StoredValues> RegistryStore::ReadAll(std::string_view section) const {
+  const auto listed = Open(keyPath_, section).StringValues();
+  if (!listed) return std::nullopt;
+  StoredValues values;
+  for (const auto& [name, text] : *listed) values.emplace(name, text);
+  return values;
 }
 
-std::vector<std::string> RegistryStore::Names(std::string_view section) const {
-  return Open(keyPath_, section).ValueNames();
+std::optional<StoredValues> RegistryStore::Read(std::string_view section, const std::vector<std::string>& names) const {
+  const win::RegistryKey key = Open(keyPath_, section);
+  if (!key) return std::nullopt;
+  StoredValues values;
+  for (const std::string& name : names) {
+    if (std::optional<std::string> text = key.ReadString(name)) values.emplace(name, std::move(*text));
+  }
+  return values;
 }
 
-bool RegistryStore::Write(std::string_view section, std::string_view name, std::string_view value) {
-  return Open(keyPath_, section).WriteString(name, value);
+bool RegistryStore::Write(std::string_view section, const std::vector<StoredValue>& values,
+                          const std::vector<std::string>& removed) {
+  win::RegistryKey key = Open(keyPath_, section);
+  bool written = static_cast<bool>(key);
+  for (const StoredValue& value : values) written = key.WriteString(value.name, value.text) && written;
+  for (const std::string& name : removed) written = key.DeleteValue(name) && written;
+  return written;
 }
 
 }  // namespace pavane

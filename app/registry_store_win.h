@@ -12,9 +12,10 @@ class RegistryStore : public StateStore {
  public:
   explicit RegistryStore(std::string keyPath) : keyPath_(std::move(keyPath)) {}
 
-  std::optional<std::string> Read(std::string_view section, std::string_view name) const override;
-  std::vector<std::string> Names(std::string_view section) const override;
-  bool Write(std::string_view section, std::string_view name, std::string_view value) override;
+  std::optional<StoredValues> ReadAll(std::string_view section) const override;
+  std::optional<StoredValues> Read(std::string_view section, const std::vector<std::string>& names) const override;
+  bool Write(std::string_view section, const std::vector<StoredValue>& values,
+             const std::vector<std::string>& removed) override;
   std::string KeyPath() const override { return keyPath_; }
 
  private:

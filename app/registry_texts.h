@@ -13,4 +13,9 @@ std::string KeyDeletionFailedText(std::string_view failedKeyPath);
 // `keyPath` below HKEY_CURRENT_USER at the end of the program.
 std::string StateNotStoredText(std::string_view keyPath);
 
+// What the user is told at the end of a run that changed its state but could
+// not read all of it from `keyPath` at the start: it is not written, so that
+// nothing the run never saw is overwritten.
+std::string StateNotReadText(std::string_view keyPath);
+
 }  // namespace pavane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,17 +8,32 @@
 
 namespace pavane {
 
+// The string values of one section of the store, by name.
+using StoredValues = std::map<std::string, std::string, std::less<>>;
+
+// One value to be written.
+struct StoredValue {
+  std::string name;
+  std::string text;
+};
+
 // The registry key that holds the program's state between runs, as the
 // commands see it: string values of the key itself (`section` empty) and of
 // its subkeys. Opening the key creates it when it is missing.
 class StateStore {
  public:
   virtual ~StateStore() = default;
-  // A value's text; nothing when it is missing or holds no string.
-  virtual std::optional<std::string> Read(std::string_view section, std::string_view name) const = 0;
-  // The names of the values, in the order the store lists them.
-  virtual std::vector<std::string> Names(std::string_view section) const = 0;
-  virtual bool Write(std::string_view section, std::string_view name, std::string_view value) = 0;
+  // Every string value of the section, read in one pass; values of other
+  // types are left out. Nothing when the section could not be read whole.
+  virtual std::optional<StoredValues> ReadAll(std::string_view section) const = 0;
+  // The values among `names` that are there and hold strings, in one opening
+  // of the section; nothing when it could not be read.
+  virtual std::optional<StoredValues> Read(std::string_view section, const std::vector<std::string>& names) const = 0;
+  // Writes `values` in their order and then removes the values named in
+  // `removed` (a name that is not there is no failure), in one opening of the
+  // section. False when any of it failed.
+  virtual bool Write(std::string_view section, const std::vector<StoredValue>& values,
+                     const std::vector<std::string>& removed) = 0;
   // The key's path below HKEY_CURRENT_USER, for messages.
   virtual std::string KeyPath() const = 0;
 };

@@ -30,17 +30,26 @@ forms::HandlerTable TFavoritesDialog::Handlers() {
   bind("UpBtnClick", &TFavoritesDialog::UpBtnClick);
   bind("DownBtnClick", &TFavoritesDialog::DownBtnClick);
   bind("FaveListBoxClick", &TFavoritesDialog::FaveListBoxClick);
+  bind("FaveListBoxDblClick", &TFavoritesDialog::FaveListBoxDblClick);
   handlers.Bind("FaveListBoxDropFiles", [this](const forms::Event& event) { FaveListBoxDropFiles(event); });
   return handlers;
 }
 
 std::optional<std::vector<std::string>> TFavoritesDialog::Execute(const std::vector<std::string>& favorites) {
+  chosen_.reset();
   for (const std::string& path : favorites) window_->AddItem(ui::FaveListBox, path);
   if (window_->ShowModal() != forms::kModalOk) return std::nullopt;
   std::vector<std::string> entries;
   const int count = window_->ItemCount(ui::FaveListBox);
   for (int i = 0; i < count; ++i) entries.push_back(window_->ItemText(ui::FaveListBox, i));
   return entries;
+}
+
+void TFavoritesDialog::FaveListBoxDblClick() {
+  const int focused = window_->FocusedItem(ui::FaveListBox);
+  if (focused < 0) return;
+  chosen_ = static_cast<std::size_t>(focused);
+  window_->EndModal(forms::kModalOk);
 }
 
 int TFavoritesDialog::SelectedCount() const {

@@ -13,7 +13,8 @@ namespace pavane {
 // The "Favorites List" dialog: edits a copy of the favourites. Add appends
 // files chosen in the open dialog, Remove deletes every selected entry, Up
 // and Down move the focused one, and the label shows the ROM title of the
-// focused entry.
+// focused entry. A double-clicked entry ends it as OK does, chosen: the list
+// reaches every favourite, also those the menus have no room for.
 class TFavoritesDialog {
  public:
   // The open dialog of Add starts in `gameDirectory`.
@@ -22,6 +23,9 @@ class TFavoritesDialog {
   // Shows `favorites` in the list and the dialog modally; the list's entries
   // in their order on OK, nothing on any other close.
   std::optional<std::vector<std::string>> Execute(const std::vector<std::string>& favorites);
+  // The index, among the entries given on OK, of the entry whose double
+  // click ended the dialog.
+  std::optional<std::size_t> Chosen() const { return chosen_; }
 
   forms::FormView& Window() { return *window_; }
 
@@ -32,6 +36,7 @@ class TFavoritesDialog {
   void UpBtnClick();
   void DownBtnClick();
   void FaveListBoxClick();
+  void FaveListBoxDblClick();
   // Files dropped on the list from the shell join it as Add's choice does.
   void FaveListBoxDropFiles(const forms::Event& event);
   void AddEntries(const std::vector<std::string>& paths);
@@ -41,6 +46,7 @@ class TFavoritesDialog {
 
   forms::Prompter& prompter_;
   std::string gameDirectory_;
+  std::optional<std::size_t> chosen_;
   std::unique_ptr<forms::FormView> window_;
 };
 

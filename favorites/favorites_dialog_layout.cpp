@@ -18,6 +18,7 @@ constexpr std::array kControls{
             .bounds = {16, 16, 217, 193},
             .tabOrder = 0,
             .onClick = "FaveListBoxClick",
+            .onDoubleClick = "FaveListBoxDblClick",
             .onDropFiles = "FaveListBoxDropFiles",
             .multiSelect = true,
             .itemHeight = 13},

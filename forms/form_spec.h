@@ -59,13 +59,14 @@ struct Control {
   std::string_view buddy = {};    // up-down: the edit it drives
   std::string_view focuses = {};  // label: the control its accelerator focuses
   // Handler names, raised with the control as sender.
-  std::string_view onClick = {};       // click; lists: every change of the selection; up-downs: after a move
-  std::string_view onChanging = {};    // up-down: before the position moves
-  std::string_view onEnter = {};       // the control receives the focus
-  std::string_view onKeyDown = {};     // a key goes down (its virtual-key code), before the form's own keys
-  std::string_view onKeyPress = {};    // a character is typed
-  std::string_view onMouseEnter = {};  // painted controls: the pointer comes over it, leaves it,
-  std::string_view onMouseLeave = {};  // a button goes down on it, and comes up again
+  std::string_view onClick = {};        // click; lists: every change of the selection; up-downs: after a move
+  std::string_view onDoubleClick = {};  // list boxes: an entry is double-clicked (after the click's selection)
+  std::string_view onChanging = {};     // up-down: before the position moves
+  std::string_view onEnter = {};        // the control receives the focus
+  std::string_view onKeyDown = {};      // a key goes down (its virtual-key code), before the form's own keys
+  std::string_view onKeyPress = {};     // a character is typed
+  std::string_view onMouseEnter = {};   // painted controls: the pointer comes over it, leaves it,
+  std::string_view onMouseLeave = {};   // a button goes down on it, and comes up again
   std::string_view onMouseDown = {};
   std::string_view onMouseUp = {};
   std::string_view onDropFiles = {};  // files are dropped on it (their paths in the event)
@@ -90,7 +91,7 @@ struct MenuItem {
   std::string_view name;
   std::string_view caption;        // "-" for a separator
   std::string_view shortcut = {};  // "Ctrl+O", "F9"
-  std::string_view handler = {};
+  std::string_view handler = {};   // chosen; an item with items of its own: it is about to open
 };
 
 enum class Frame {
@@ -110,6 +111,7 @@ struct Form {
   std::span<const MenuItem> menu = {};
   std::span<const MenuItem> popupMenu = {};  // one pop-up menu, if any
   std::string_view popupMenuName = {};
+  std::string_view onPopupMenuOpen = {};  // handler raised when the pop-up menu is about to open
   std::string_view initialFocus = {};
   int icon = 0;
   std::string_view onDestroy = {};    // handler raised when the form goes, however it is closed

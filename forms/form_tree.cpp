@@ -191,9 +191,10 @@ std::vector<std::size_t> OrderedChildren(const Form& form, std::string_view pare
   return result;
 }
 
-std::array<std::string_view, 10> HandlerNamesOf(const Control& control) {
-  return {control.onClick,      control.onChanging,   control.onEnter,     control.onKeyDown, control.onKeyPress,
-          control.onMouseEnter, control.onMouseLeave, control.onMouseDown, control.onMouseUp, control.onDropFiles};
+std::array<std::string_view, 11> HandlerNamesOf(const Control& control) {
+  return {control.onClick,    control.onChanging,   control.onEnter,      control.onKeyDown,
+          control.onKeyPress, control.onMouseEnter, control.onMouseLeave, control.onMouseDown,
+          control.onMouseUp,  control.onDropFiles,  control.onDoubleClick};
 }
 
 void CheckForm(const Form& form, const HandlerTable& handlers) {
@@ -213,7 +214,7 @@ void CheckForm(const Form& form, const HandlerTable& handlers) {
   if (!form.initialFocus.empty() && !FindControl(form, form.initialFocus)) {
     Fail(form, "the initial focus names the unknown control " + Quoted(form.initialFocus));
   }
-  for (const auto handler : {form.onDestroy, form.onDropFiles}) {
+  for (const auto handler : {form.onDestroy, form.onDropFiles, form.onPopupMenuOpen}) {
     if (!handler.empty() && !handlers.Contains(handler)) {
       Fail(form, "the form names the handler " + Quoted(handler) + ", which nobody bound");
     }

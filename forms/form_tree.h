@@ -40,7 +40,7 @@ bool OverlapsAnother(const Form& form, std::size_t index);
 std::vector<std::size_t> OrderedChildren(const Form& form, std::string_view parent);
 
 // Every handler name a control names, empty ones included.
-std::array<std::string_view, 10> HandlerNamesOf(const Control& control);
+std::array<std::string_view, 11> HandlerNamesOf(const Control& control);
 
 // Everything a table can get wrong, reported as std::logic_error naming the
 // form and the control: names missing or taken twice, unknown parents,

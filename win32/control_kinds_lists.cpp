@@ -173,6 +173,7 @@ class ListBox : public ControlKind {
   }
   void Notify(FormWindow::Impl& form, std::size_t index, int code, int) const override {
     if (code == LBN_SELCHANGE) form.Raise(form.controls[index].spec->onClick, index);
+    if (code == LBN_DBLCLK) form.Raise(form.controls[index].spec->onDoubleClick, index);
     if (code == LBN_SETFOCUS) form.Raise(form.controls[index].spec->onEnter, index);
   }
   const ListMessages* List() const override { return &kListBoxMessages; }

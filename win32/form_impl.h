@@ -59,7 +59,24 @@ struct ControlWindow {
 struct RuntimeItem {
   std::string menu;
   forms::RuntimeMenuItem item;
-  UINT id = 0;
+};
+
+// The menu items added at run time, by command ID and by menu and name.
+// IDs freed by removed items are given out again first.
+class RuntimeItems {
+ public:
+  // The new item's command ID; throws when none is left.
+  UINT Add(std::string_view menu, const forms::RuntimeMenuItem& item);
+  // The ID the item had; nothing when the menu holds no such item.
+  std::optional<UINT> Remove(std::string_view menu, std::string_view name);
+  const RuntimeItem* Find(UINT id) const;
+
+ private:
+  static std::string Key(std::string_view menu, std::string_view name);
+  std::map<UINT, RuntimeItem> byId_;
+  std::map<std::string, UINT, std::less<>> idByName_;
+  std::vector<UINT> freed_;
+  UINT next_ = kDynamicIdBase;
 };
 
 struct FormWindow::Impl {
@@ -82,7 +99,7 @@ struct FormWindow::Impl {
   std::vector<UniqueIcon> icons;
   std::vector<UniqueGdiObject> bitmaps;
   std::map<std::string, HMENU, std::less<>> menusByName;
-  std::vector<RuntimeItem> runtimeItems;
+  RuntimeItems runtimeItems;
   MessageHook messageHook;
 
   std::map<unsigned, std::function<void()>> timers;
@@ -125,6 +142,8 @@ struct FormWindow::Impl {
   HMENU BuildMenu(std::span<const forms::MenuItem> items, int idBase, bool bar);
   void BuildAccelerators();
   bool RunMenuCommand(int id);
+  // A menu of the table is about to open: its handler may fill it.
+  void MenuOpening(HMENU menu);
   void DropDown(std::size_t index);
 
   // form_router.cpp

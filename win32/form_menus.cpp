@@ -72,13 +72,26 @@ bool FormWindow::Impl::RunMenuCommand(int id) {
     return true;
   };
   if (fromTable(form.menu, kMenuIdBase) || fromTable(form.popupMenu, kPopupIdBase)) return true;
-  const auto added = std::find_if(runtimeItems.begin(), runtimeItems.end(),
-                                  [id](const RuntimeItem& item) { return item.id == static_cast<UINT>(id); });
-  if (added == runtimeItems.end()) return false;
+  const RuntimeItem* added = runtimeItems.Find(static_cast<UINT>(id));
+  if (!added) return false;
   // A copy: the handler may remove its own item.
   const forms::RuntimeMenuItem item = added->item;
   handlers.Raise(item.handler, {.sender = {item.name, item.tag}});
   return true;
+}
+
+void FormWindow::Impl::MenuOpening(HMENU menu) {
+  const auto named =
+      std::find_if(menusByName.begin(), menusByName.end(), [menu](const auto& entry) { return entry.second == menu; });
+  if (named == menusByName.end()) return;
+  const std::string_view name = named->first;
+  if (name == form.popupMenuName) {
+    handlers.Raise(form.onPopupMenuOpen, {.sender = {name}});
+    return;
+  }
+  const auto item = std::find_if(form.menu.begin(), form.menu.end(),
+                                 [name](const forms::MenuItem& entry) { return entry.name == name; });
+  if (item != form.menu.end()) handlers.Raise(item->handler, {.sender = {item->name}});
 }
 
 // A drop-down button shows its pop-up menu below its bottom-left corner; the
@@ -97,32 +110,61 @@ HMENU FormWindow::Menu(std::string_view name) const {
   return menu == impl_->menusByName.end() ? nullptr : menu->second;
 }
 
+std::string RuntimeItems::Key(std::string_view menu, std::string_view name) {
+  std::string key(menu);
+  key += '\n';
+  key += name;
+  return key;
+}
+
+UINT RuntimeItems::Add(std::string_view menu, const forms::RuntimeMenuItem& item) {
+  UINT id = 0;
+  if (!freed_.empty()) {
+    id = freed_.back();
+    freed_.pop_back();
+  } else if (next_ <= static_cast<UINT>(kDynamicIdEnd)) {
+    id = next_++;
+  } else {
+    throw std::runtime_error("no menu command IDs left");
+  }
+  byId_[id] = {std::string(menu), item};
+  idByName_[Key(menu, item.name)] = id;
+  return id;
+}
+
+std::optional<UINT> RuntimeItems::Remove(std::string_view menu, std::string_view name) {
+  const auto named = idByName_.find(Key(menu, name));
+  if (named == idByName_.end()) return std::nullopt;
+  const UINT id = named->second;
+  idByName_.erase(named);
+  byId_.erase(id);
+  freed_.push_back(id);
+  return id;
+}
+
+const RuntimeItem* RuntimeItems::Find(UINT id) const {
+  const auto item = byId_.find(id);
+  return item == byId_.end() ? nullptr : &item->second;
+}
+
 void FormWindow::AddMenuItem(std::string_view menuName, const forms::RuntimeMenuItem& item) {
   const HMENU menu = Menu(menuName);
   if (!menu) throw std::logic_error("form " + std::string(impl_->form.name) + " has no menu " + std::string(menuName));
   if (!item.handler.empty() && !impl_->handlers.Contains(item.handler)) {
     throw std::logic_error("menu item " + item.name + " names the handler " + item.handler + ", which nobody bound");
   }
-  UINT id = kDynamicIdBase;
-  while (std::any_of(impl_->runtimeItems.begin(), impl_->runtimeItems.end(),
-                     [id](const RuntimeItem& added) { return added.id == id; })) {
-    if (++id > static_cast<UINT>(kDynamicIdEnd)) throw std::runtime_error("no menu command IDs left");
-  }
+  const UINT id = impl_->runtimeItems.Add(menuName, item);
   const UINT flags = MF_STRING | (item.breakColumn ? MF_MENUBARBREAK : 0);
   if (!AppendMenuA(menu, flags, id, DoubleAmpersands(item.caption).c_str())) {
+    impl_->runtimeItems.Remove(menuName, item.name);
     throw std::runtime_error("could not add the menu item " + item.name);
   }
-  impl_->runtimeItems.push_back({std::string(menuName), item, id});
 }
 
 void FormWindow::RemoveMenuItem(std::string_view menuName, std::string_view itemName) {
-  auto& items = impl_->runtimeItems;
-  const auto added = std::find_if(items.begin(), items.end(), [&](const RuntimeItem& item) {
-    return item.menu == menuName && item.item.name == itemName;
-  });
-  if (added == items.end()) return;
-  if (const HMENU menu = Menu(menuName)) DeleteMenu(menu, added->id, MF_BYCOMMAND);
-  items.erase(added);
+  const std::optional<UINT> id = impl_->runtimeItems.Remove(menuName, itemName);
+  if (!id) return;
+  if (const HMENU menu = Menu(menuName)) DeleteMenu(menu, *id, MF_BYCOMMAND);
 }
 
 }  // namespace pavane::win

@@ -214,6 +214,9 @@ bool FormWindow::Impl::Route(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return true;
+    case WM_INITMENUPOPUP:
+      MenuOpening(reinterpret_cast<HMENU>(wParam));
+      return false;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
       const auto index = IndexOfWindow(header.hwndFrom);

@@ -1,5 +1,7 @@
 #include "win32/registry.h"
 
+#include <algorithm>
+
 namespace pavane::win {
 
 namespace {
@@ -30,6 +32,12 @@ std::optional<std::vector<std::string>> SubkeyNames(HKEY key) {
     names.emplace_back(buffer.data(), length);
     ++index;
   }
+}
+
+// A string value's text: the stored bytes need not end in a NUL, and may hold one early.
+std::string TextOf(const char* data, std::size_t size) {
+  const std::string_view bytes(data, size);
+  return std::string(bytes.substr(0, bytes.find('\0')));
 }
 
 void NoteFailure(KeyDeletion& deletion, const std::string& path) {
@@ -95,28 +103,22 @@ RegistryKey RegistryKey::OpenOrCreateSubkey(std::string_view name) const {
 std::optional<std::string> RegistryKey::ReadString(std::string_view name) const {
   if (!key_) return std::nullopt;
   const std::string valueName(name);
-  std::string data;
+  // Room for a path at first, so that most values take one call; a longer
+  // one is asked for again at the size the system gives.
+  std::string data(MAX_PATH, '\0');
   for (;;) {
     DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExA(key_.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
-      return std::nullopt;
-    }
-    if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-    // One byte more than asked for, so that an empty value still has a buffer.
-    data.assign(size + 1, '\0');
-    DWORD read = size + 1;
+    DWORD read = static_cast<DWORD>(data.size());
     const LONG result =
         RegQueryValueExA(key_.Get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &read);
-    if (result == ERROR_MORE_DATA) continue;  // the value grew in between
+    if (result == ERROR_MORE_DATA) {
+      // One byte more than asked for, so that the next answer cannot be short again unless the value grew.
+      data.assign(std::max<std::size_t>(read + 1, data.size() * 2), '\0');
+      continue;
+    }
     if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
-    data.resize(read);
-    break;
+    return TextOf(data.data(), read);
   }
-  // The stored bytes need not end in a NUL, and may hold one early.
-  const std::size_t end = data.find('\0');
-  if (end != std::string::npos) data.resize(end);
-  return data;
 }
 
 bool RegistryKey::WriteString(std::string_view name, std::string_view value) {
@@ -127,23 +129,39 @@ bool RegistryKey::WriteString(std::string_view name, std::string_view value) {
                         static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
 }
 
-std::vector<std::string> RegistryKey::ValueNames() const {
-  std::vector<std::string> names;
-  DWORD longest = 0;
-  if (!key_ || RegQueryInfoKeyA(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest,
-                                nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
-    return names;
+bool RegistryKey::DeleteValue(std::string_view name) {
+  if (!key_) return false;
+  const LONG result = RegDeleteValueA(key_.Get(), std::string(name).c_str());
+  return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
+std::optional<std::vector<std::pair<std::string, std::string>>> RegistryKey::StringValues() const {
+  DWORD longestName = 0;
+  DWORD longestData = 0;
+  if (!key_ || RegQueryInfoKeyA(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
+                                &longestData, nullptr, nullptr) != ERROR_SUCCESS) {
+    return std::nullopt;
   }
-  std::string buffer(longest + 1, '\0');
+  std::vector<std::pair<std::string, std::string>> values;
+  std::string name(longestName + 1, '\0');
+  std::string data(longestData + 1, '\0');
   for (DWORD index = 0;;) {
-    DWORD length = static_cast<DWORD>(buffer.size());
-    const LONG result = RegEnumValueA(key_.Get(), index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
-    if (result == ERROR_MORE_DATA && buffer.size() < kLongestName) {
-      buffer.resize(buffer.size() * 2);
+    DWORD nameLength = static_cast<DWORD>(name.size());
+    DWORD dataLength = static_cast<DWORD>(data.size());
+    DWORD type = 0;
+    const LONG result = RegEnumValueA(key_.Get(), index, name.data(), &nameLength, nullptr, &type,
+                                      reinterpret_cast<BYTE*>(data.data()), &dataLength);
+    if (result == ERROR_NO_MORE_ITEMS) return values;
+    if (result == ERROR_MORE_DATA && name.size() < kLongestName) {
+      // A value written since the key was measured: grow and ask again.
+      name.resize(name.size() * 2);
+      data.resize(std::max<std::size_t>(data.size() * 2, dataLength + 1));
       continue;
     }
-    if (result != ERROR_SUCCESS) return names;
-    names.emplace_back(buffer.data(), length);
+    if (result != ERROR_SUCCESS) return std::nullopt;
+    if (type == REG_SZ || type == REG_EXPAND_SZ) {
+      values.emplace_back(std::string(name.data(), nameLength), TextOf(data.data(), dataLength));
+    }
     ++index;
   }
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/handle_win.h"
@@ -30,9 +31,14 @@ class RegistryKey {
   std::optional<std::string> ReadString(std::string_view name) const;
 
   bool WriteString(std::string_view name, std::string_view value);
+  // True also when there was no such value.
+  bool DeleteValue(std::string_view name);
 
-  // The names of all values of the key, in the order the system lists them.
-  std::vector<std::string> ValueNames() const;
+  // Every REG_SZ or REG_EXPAND_SZ value of the key as name and text (read as
+  // ReadString reads one), in one pass in the order the system lists them;
+  // values of other types are left out. Nothing when the key could not be
+  // listed to its end.
+  std::optional<std::vector<std::pair<std::string, std::string>>> StringValues() const;
 
  private:
   explicit RegistryKey(HKEY key) : key_(key) {}

@@ -4,8 +4,10 @@
 // result reaching the list and both menus only on OK.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "favorites/favorite_menus.h"
@@ -52,7 +54,7 @@ class FavoritesTest : public ::testing::Test {
   AppState& State() { return program->state; }
   testing::ScriptedPrompter& Prompter() { return program->prompter; }
   testing::MemoryHost& Host() { return program->host; }
-  testing::MemoryStore& Registry() { return program->registry; }
+  testing::MemoryStore& Registry() { return registry; }
   std::string Path(std::string_view name) const { return dir.Path().string() + "\\" + std::string(name); }
   std::string Rom(std::string_view name) const {
     dir.Write(name, std::string(65536, '\0'));
@@ -79,22 +81,35 @@ class FavoritesTest : public ::testing::Test {
   }
 
   TempDir dir;
-  std::optional<testing::MemoryProgram> program{std::in_place};
+  testing::MemoryStore registry;
+  std::optional<testing::MemoryProgram> program{std::in_place, registry};
 };
 
-TEST_F(FavoritesTest, TheStoredListLosesItsGapsAndIsWrittenBackRenumbered) {
+// The list loses its gaps. Untouched, it is not written back at all; once
+// changed it is written whole, renumbered, and the stored entries beyond it
+// go. Values past the stored count were never read and stay.
+TEST_F(FavoritesTest, TheStoredListIsWrittenBackOnlyWhenChangedAndThenWhole) {
   Registry().Write("Favorites", "Count", "3");
   Registry().Write("Favorites", "0", "C:\\ROMS\\A.SMC");
   Registry().Write("Favorites", "2", "C:\\R&B\\C.SMC");
+  Registry().Write("Favorites", "7", "C:\\ROMS\\PAST.SMC");
+  const StoredValues stored = Registry().Section("Favorites");
   ASSERT_TRUE(Form().FormCreate());
-  EXPECT_EQ(State().FavoriteList, (std::vector<std::string>{"C:\\ROMS\\A.SMC", "C:\\R&B\\C.SMC"}));
   ExpectMenus({"C:\\ROMS\\A.SMC", "C:\\R&B\\C.SMC"});
-
   Window().Close();
-  EXPECT_EQ(Registry().Read("Favorites", "Count"), "2");
-  EXPECT_EQ(Registry().Read("Favorites", "0"), "C:\\ROMS\\A.SMC");
-  EXPECT_EQ(Registry().Read("Favorites", "1"), "C:\\R&B\\C.SMC");
-  EXPECT_EQ(Registry().Read("Favorites", "2"), "C:\\R&B\\C.SMC");  // past the count: left, never read
+  EXPECT_EQ(Registry().Section("Favorites"), stored);
+
+  program.emplace(registry);
+  ASSERT_TRUE(Form().FormCreate());
+  Host().OnModal("FavoritesDialog", [](MemoryForm& dialog) {
+    dialog.SelectItems("FaveListBox", {0}, 0);
+    dialog.Click("RemoveBtn");
+    dialog.Click("OKBtn");
+  });
+  Window().Choose("ConfigureMenu");
+  Window().Close();
+  EXPECT_EQ(Registry().Section("Favorites"),
+            (StoredValues{{"Count", "1"}, {"0", "C:\\R&B\\C.SMC"}, {"7", "C:\\ROMS\\PAST.SMC"}}));
 }
 
 TEST_F(FavoritesTest, SeventyStoredFavoritesBreakIntoColumnsInBothMenus) {
@@ -207,6 +222,68 @@ TEST_F(FavoritesTest, TheDialogChangesTheListAndMenusOnlyOnOk) {
   Window().Choose("ConfigPopupMenu");
   EXPECT_EQ(State().FavoriteList, (std::vector<std::string>{"C:\\0", "C:\\2"}));
   ExpectMenus({"C:\\0", "C:\\2"});
+}
+
+// Ten thousand favourites: each menu holds what lies on the screen, its last
+// item says the rest are in the list and opens it, and a double click there
+// chooses any of them. Nothing of the list is written back untouched.
+TEST_F(FavoritesTest, WhatTheMenusCannotHoldIsReachedThroughTheList) {
+  std::vector<std::string> many;
+  for (int i = 0; i < 10000; ++i) many.push_back("C:\\ROMS\\GAME" + std::to_string(10000 + i) + ".SMC");
+  Registry().Write("Favorites", "Count", std::to_string(many.size()));
+  for (std::size_t i = 0; i < many.size(); ++i) Registry().Write("Favorites", std::to_string(i), many[i]);
+  const StoredValues stored = Registry().Section("Favorites");
+  ASSERT_TRUE(Form().FormCreate());
+
+  const testing::FixedMenuMetrics& metrics = program->menuMetrics;
+  for (const auto& [menu, moreName] :
+       {std::pair{"FavoritesMenu", "FaveMore"}, {"FavoritesPopupMenu", "FavePopupMore"}}) {
+    SCOPED_TRACE(menu);
+    const auto items = Window().MenuItems(menu);
+    ASSERT_GT(items.size(), 100u);
+    ASSERT_LT(items.size(), many.size());
+    // The first column begins with Add to Favorites and its shortcut.
+    long long widthBefore = 0;
+    int column = metrics.MenuItemWidth("&Add to Favorites\tCtrl+A");
+    for (std::size_t i = 0; i + 1 < items.size(); ++i) {
+      EXPECT_EQ(items[i].caption, many[i]);
+      if (items[i].breakColumn) widthBefore += std::exchange(column, 0);
+      column = std::max(column, metrics.MenuItemWidth(items[i].caption));
+    }
+    const auto& more = items.back();
+    EXPECT_EQ(more.name, moreName);
+    EXPECT_EQ(more.caption, "More in the Favorites List...");
+    if (more.breakColumn) widthBefore += std::exchange(column, 0);
+    column = std::max(column, metrics.MenuItemWidth(more.caption));
+    EXPECT_LE(widthBefore + column, metrics.screenWidth);
+  }
+
+  Host().OnModal("FavoritesDialog", [](MemoryForm& dialog) {
+    EXPECT_EQ(dialog.ItemCount("FaveListBox"), 10000);
+    dialog.DoubleClickItem("FaveListBox", 9999);
+  });
+  Window().Choose("FaveMore");
+  EXPECT_EQ(State().FavoriteList, many);
+  EXPECT_EQ(State().CurrentRom, many.back());
+  EXPECT_EQ(Window().Caption(), many.back() + " - Pavane");
+  Window().Close();
+  EXPECT_EQ(Registry().Section("Favorites"), stored);
+}
+
+// A start reads only the first entries of a long list; adding a favourite
+// still keeps every entry and appends the new one.
+TEST_F(FavoritesTest, AddingToALongListKeepsEveryEntry) {
+  std::vector<std::string> many;
+  for (int i = 0; i < 2000; ++i) many.push_back("C:\\ROMS\\" + std::to_string(i) + ".SMC");
+  Registry().Write("Favorites", "Count", std::to_string(many.size()));
+  for (std::size_t i = 0; i < many.size(); ++i) Registry().Write("Favorites", std::to_string(i), many[i]);
+  ASSERT_TRUE(Form().FormCreate());
+  State().CurrentRom = Rom("NEW.SMC");
+  Window().Choose("AddMenu");
+  Window().Close();
+  many.push_back(Path("NEW.SMC"));
+  EXPECT_EQ(Registry().Read("Favorites", "Count"), "2001");
+  for (std::size_t i = 0; i < many.size(); ++i) ASSERT_EQ(Registry().Read("Favorites", std::to_string(i)), many[i]);
 }
 
 }  // namespace

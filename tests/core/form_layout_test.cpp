@@ -218,13 +218,14 @@ TEST(MainFormLayout, MenusCarryTheirCommandsAndShortcuts) {
   EXPECT_EQ(items["LoadSettingsMenu"], (Entry{"F4", "LoadSettingsMenuClick"}));
   EXPECT_EQ(items["SaveSettingsMenu"], (Entry{"F2", "SaveSettingsMenuClick"}));
   EXPECT_EQ(items["ExitMenu"], (Entry{"", "ExitClick"}));
-  // Every command item has a handler and a readable shortcut; separators and
-  // the menu bar's own entries have none.
+  // Every command item has a handler and a readable shortcut; separators
+  // have none. Of the menu bar's own entries only Favorites has one: it fills
+  // itself when it opens.
   const auto& form = MainFormLayout();
   for (const auto menu : {form.menu, form.popupMenu}) {
     for (const auto& item : menu) {
       const bool command = item.caption != "-" && (item.level > 0 || menu.data() == form.popupMenu.data());
-      EXPECT_EQ(item.handler.empty(), !command) << item.name;
+      EXPECT_EQ(item.handler.empty(), !command && item.name != "FavoritesMenu") << item.name;
       if (!item.shortcut.empty()) {
         EXPECT_TRUE(forms::ParseShortcut(item.shortcut)) << item.name;
       }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "settings/file_io.h"
@@ -27,12 +28,13 @@ class MainFormShellTest : public ::testing::Test {
   TMainForm& Form() { return program->main; }
   AppState& State() { return program->state; }
   testing::ScriptedPrompter& Prompter() { return program->prompter; }
-  testing::MemoryStore& Registry() { return program->registry; }
+  testing::MemoryStore& Registry() { return registry; }
   std::string Directory() const { return dir.Path().string(); }
   void StoreDirectory() { Registry().Write({}, "ZSnesDir", Directory()); }
 
   TempDir dir;
-  std::optional<testing::MemoryProgram> program{std::in_place};
+  testing::MemoryStore registry;
+  std::optional<testing::MemoryProgram> program{std::in_place, registry};
 };
 
 TEST_F(MainFormShellTest, AStoredDirectoryStartsWithoutAQuestion) {
@@ -89,6 +91,87 @@ TEST_F(MainFormShellTest, StateThatCannotBeStoredIsReportedOnce) {
             "The registry key HKEY_CURRENT_USER\\Software\\Pavane could not be written.\nThe ZSNES directory, the "
             "command line, the preferences and the favourites of this session are not stored.");
   EXPECT_EQ(Prompter().Requests()[0].message.icon, forms::Icon::Error);
+}
+
+// Whatever fails during the start (here the location dialog throws), the
+// window's end leaves the stored state as it was: it was never shown.
+TEST_F(MainFormShellTest, AStartThatFailsWritesNothing) {
+  Registry().Write({}, "ZSnesCmdLine", "-d");
+  Registry().Write({}, "SaveWithoutPrompting", "1");
+  Registry().Write("Favorites", "Count", "1");
+  Registry().Write("Favorites", "0", "C:\\ROMS\\A.SMC");
+  const StoredValues values = Registry().Section({});
+  const StoredValues favorites = Registry().Section("Favorites");
+  Program().host.OnModal("ZSnesDirDialog", [](MemoryForm&) { throw std::runtime_error("no more windows"); });
+  EXPECT_THROW(Form().FormCreate(), std::runtime_error);
+  program.reset();
+  EXPECT_EQ(Registry().Section({}), values);
+  EXPECT_EQ(Registry().Section("Favorites"), favorites);
+}
+
+// Nor does a run whose registry could not be read whole write what it never
+// knew; it says so when it has changes it cannot keep.
+TEST_F(MainFormShellTest, StateNotReadWholeIsNeverWrittenBack) {
+  StoreDirectory();
+  Registry().Write("Favorites", "Count", "1");
+  Registry().Write("Favorites", "0", "C:\\ROMS\\A.SMC");
+  Registry().unreadable = {"Favorites"};
+  ASSERT_TRUE(Form().FormCreate());
+  Window().Type("ZSNESCmdLineEdit", "-t");
+  Prompter().Answer(Answer::Ok);
+  Form().ExitClick();
+  EXPECT_EQ(Registry().Read({}, "ZSnesCmdLine"), std::nullopt);
+  EXPECT_EQ(Registry().Read("Favorites", "0"), "C:\\ROMS\\A.SMC");
+  EXPECT_EQ(Prompter().MessageTexts(),
+            std::vector<std::string>{"The registry key HKEY_CURRENT_USER\\Software\\Pavane could not be read when "
+                                     "Pavane started.\nSo that nothing stored there is overwritten, the ZSNES "
+                                     "directory, the command line, the preferences and the favourites of this "
+                                     "session are not stored."});
+}
+
+// Two copies at once, as "Open with" starts a second one: each writes only
+// what it changed, so both changes survive, and a value both changed is the
+// last one's.
+TEST_F(MainFormShellTest, TwoCopiesAtOnceKeepEachOthersChanges) {
+  StoreDirectory();
+  Registry().Write({}, "ZSnesCmdLine", "-d");
+  const std::string rom = Directory() + "\\GAME.SMC";
+  dir.Write("GAME.SMC", std::string(1024, 'x'));
+  ASSERT_TRUE(Form().FormCreate());
+  State().CurrentRom = rom;
+  Window().Choose("AddMenu");
+  Window().Type("ZSNESCmdLineEdit", "-d -t");
+
+  testing::MemoryProgram second(Registry());
+  ASSERT_TRUE(second.main.FormCreate());
+  second.host.OnModal("PreferencesDialog", [](MemoryForm& dialog) {
+    dialog.Click("SaveWithoutPromptingCheck");
+    dialog.Click("OKBtn");
+  });
+  second.Window().Choose("PreferencesMenu");
+  second.Window().Type("ZSNESCmdLineEdit", "-s");
+
+  Form().ExitClick();
+  second.main.ExitClick();
+  EXPECT_EQ(Registry().Read("Favorites", "Count"), "1");
+  EXPECT_EQ(Registry().Read("Favorites", "0"), rom);
+  EXPECT_EQ(Registry().Read({}, "SaveWithoutPrompting"), "1");
+  EXPECT_EQ(Registry().Read({}, "ZSnesCmdLine"), "-s");
+  EXPECT_EQ(Registry().Read({}, "ZSnesDir"), Directory());
+}
+
+// Declining to create a stored directory that is gone still shows the
+// stored command line, so the end does not store it empty.
+TEST_F(MainFormShellTest, ADeclinedDirectoryKeepsTheStoredCommandLine) {
+  Registry().Write({}, "ZSnesDir", Directory() + "\\gone");
+  Registry().Write({}, "ZSnesCmdLine", "-d -s");
+  Prompter().Answer(Answer::No);
+  ASSERT_TRUE(Form().FormCreate());
+  EXPECT_EQ(Window().Text("ZSNESCmdLineEdit"), "-d -s");
+  EXPECT_TRUE(Window().Checked("SwitchCheck3"));
+  Window().Type("ZSNESCmdLineEdit", "-d -s -t");
+  Form().ExitClick();
+  EXPECT_EQ(Registry().Read({}, "ZSnesCmdLine"), "-d -s -t");
 }
 
 TEST_F(MainFormShellTest, PreferencesChangeOnlyOnOk) {

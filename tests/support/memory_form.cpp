@@ -413,7 +413,8 @@ void MemoryForm::RemoveMenuItem(std::string_view menu, std::string_view itemName
   std::erase_if(items->second, [itemName](const forms::RuntimeMenuItem& item) { return item.name == itemName; });
 }
 
-std::vector<forms::RuntimeMenuItem> MemoryForm::MenuItems(std::string_view menu) const {
+std::vector<forms::RuntimeMenuItem> MemoryForm::MenuItems(std::string_view menu) {
+  OpenMenu(menu);
   const auto items = menus_.find(menu);
   return items == menus_.end() ? std::vector<forms::RuntimeMenuItem>() : items->second;
 }
@@ -472,6 +473,11 @@ void MemoryForm::SelectItems(std::string_view list, const std::set<int>& selecte
   Raise(spec.onClick, spec);
 }
 
+void MemoryForm::DoubleClickItem(std::string_view list, int index) {
+  SelectItems(list, {index}, index);
+  if (Usable(list)) Raise(ListSpec(list).onDoubleClick, ListSpec(list));
+}
+
 void MemoryForm::PressKey(int virtualKey) {
   if (virtualKey == kVirtualTab) {
     PressTab();
@@ -508,6 +514,16 @@ void MemoryForm::TypeCharacter(char character) {
   Raise(spec.onKeyPress, spec, 0, character);
 }
 
+void MemoryForm::OpenMenu(std::string_view menu) {
+  if (menu == layout_.popupMenuName) {
+    handlers_.Raise(layout_.onPopupMenuOpen, {.sender = {menu}});
+    return;
+  }
+  for (const auto& item : layout_.menu) {
+    if (item.level == 0 && item.name == menu) handlers_.Raise(item.handler, {.sender = {item.name}});
+  }
+}
+
 void MemoryForm::Choose(std::string_view itemName) {
   for (const auto menu : {layout_.menu, layout_.popupMenu}) {
     for (const auto& item : menu) {
@@ -515,6 +531,11 @@ void MemoryForm::Choose(std::string_view itemName) {
       handlers_.Raise(item.handler, {.sender = {item.name}});
       return;
     }
+  }
+  // An item added at run time is chosen from a menu the user opened first.
+  OpenMenu(layout_.popupMenuName);
+  for (const auto& item : layout_.menu) {
+    if (item.level == 0) OpenMenu(item.name);
   }
   for (const auto& [menu, items] : menus_) {
     for (const auto& item : items) {

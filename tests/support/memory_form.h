@@ -79,6 +79,8 @@ class MemoryForm : public forms::FormView {
   // A click in a list that leaves exactly `selected` selected and `focused`
   // focused (the caret of a list box); raises its selection change.
   void SelectItems(std::string_view list, const std::set<int>& selected, int focused);
+  // A double click on an entry: it alone is selected, then the double click is raised.
+  void DoubleClickItem(std::string_view list, int index);
   // A click on an up-down's upper or lower arrow: its changing event, the
   // move by one within the range (none at its end), then its click.
   void ClickUpDown(std::string_view name, bool up);
@@ -104,7 +106,11 @@ class MemoryForm : public forms::FormView {
 
   // What the user sees.
   const forms::Form& Layout() const { return layout_; }
-  std::vector<forms::RuntimeMenuItem> MenuItems(std::string_view menu) const;
+  // The items added at run time to a menu, as the user sees them when it
+  // opens: its open handler runs first.
+  std::vector<forms::RuntimeMenuItem> MenuItems(std::string_view menu);
+  // The user opens a menu of the table (a menu of the bar or the pop-up menu).
+  void OpenMenu(std::string_view menu);
   bool TimerRunning(unsigned id) const { return timers_.contains(id); }
   bool Closed() const { return closed_; }
   // The controls painted at once, each with its text at that moment.

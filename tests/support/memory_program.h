@@ -14,8 +14,11 @@
 namespace pavane::testing {
 
 // The main window with everything it asks the system for in memory, on a
-// 600-pixel screen with 19-pixel menu items and a US keyboard.
+// 600-pixel screen with 19-pixel menu items and a US keyboard. Copies of the
+// program that run at the same time share one registry.
 struct MemoryProgram {
+  MemoryProgram() : MemoryProgram(ownRegistry) {}
+  explicit MemoryProgram(MemoryStore& sharedRegistry) : registry(sharedRegistry) {}
   ~MemoryProgram() {
     EXPECT_TRUE(prompter.ScriptUsedUp()) << "questions left unasked";
     EXPECT_TRUE(host.ScriptUsedUp()) << "dialogs left unopened";
@@ -25,7 +28,8 @@ struct MemoryProgram {
   AppState state;
   ScriptedPrompter prompter;
   MemoryHost host;
-  MemoryStore registry;
+  MemoryStore ownRegistry;
+  MemoryStore& registry;
   FakeLauncher launcher;
   FixedMenuMetrics menuMetrics;
   UsKeyboard keys;

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "app/program_win.h"
 #include "tests/support/scripted_prompter.h"
@@ -111,7 +114,7 @@ TEST_F(MainFormShellTest, StoredFlagTextsAndPreferencesSurviveARestart) {
   }
   Stop();
   EXPECT_EQ(Stored().ReadString("LoadROMSettings"), "1");
-  EXPECT_EQ(Stored().ReadString("PromptBeforeLoading"), "1");
+  EXPECT_EQ(Stored().ReadString("PromptBeforeLoading"), "2");  // unchanged: kept as it was stored
   EXPECT_EQ(Stored().ReadString("SaveWithoutPrompting"), "1");
 
   ASSERT_TRUE(Start());
@@ -120,7 +123,7 @@ TEST_F(MainFormShellTest, StoredFlagTextsAndPreferencesSurviveARestart) {
 }
 
 // Below a volatile key the system refuses to create a lasting one, so the
-// state cannot be written at the end.
+// state can be neither read nor written.
 TEST_F(MainFormShellTest, StateThatCannotBeStoredIsReported) {
   HKEY volatileKey = nullptr;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.path().c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
@@ -142,22 +145,57 @@ TEST_F(MainFormShellTest, StateThatCannotBeStoredIsReported) {
   Stop();
   EXPECT_EQ(LastRequest().message.text,
             "The registry key HKEY_CURRENT_USER\\" + unwritable +
-                " could not be written.\nThe ZSNES directory, the command line, the preferences and the favourites "
-                "of this session are not stored.");
+                " could not be read when Pavane started.\nSo that nothing stored there is overwritten, the ZSNES "
+                "directory, the command line, the preferences and the favourites of this session are not stored.");
   EXPECT_EQ(LastRequest().message.icon, forms::Icon::Error);
   EXPECT_FALSE(win::RegistryKeyExists(unwritable));
 }
 
-TEST_F(MainFormShellTest, DeclinedStartUpReadLeavesTheCommandLineEditEmpty) {
+// Declining to create the stored directory still shows the stored command
+// line, and the end leaves it stored as it was.
+TEST_F(MainFormShellTest, DeclinedStartUpReadKeepsTheStoredCommandLine) {
   Store("ZSnesDir", dir.File("missing"));
   Store("ZSnesCmdLine", "-d");
   prompter.Answer(Answer::No);
   ASSERT_TRUE(Start());
-  EXPECT_EQ(state->settings.ZSnesCmdLine, "-d");
-  EXPECT_EQ(Window().Text("ZSNESCmdLineEdit"), "");
+  EXPECT_EQ(Window().Text("ZSNESCmdLineEdit"), "-d");
   EXPECT_TRUE(state->configLines.empty());
   Stop();
-  EXPECT_EQ(Stored().ReadString("ZSnesCmdLine"), "");
+  EXPECT_EQ(Stored().ReadString("ZSnesCmdLine"), "-d");
+}
+
+// Questions that fail, as a start can fail half way for want of memory or
+// of window handles.
+struct FailingPrompter : testing::ScriptedPrompter {
+  forms::Answer Show(const forms::MessageRequest&) override { throw std::runtime_error("out of memory"); }
+};
+
+// All values of the program's key and its favourites, as stored.
+std::vector<std::pair<std::string, std::string>> AllStored(const std::string& path) {
+  auto values = win::RegistryKey::OpenOrCreate(path).StringValues().value();
+  const auto favorites = win::RegistryKey::OpenOrCreate(path + "\\Favorites").StringValues().value();
+  for (const auto& [name, text] : favorites) values.emplace_back("Favorites\\" + name, text);
+  return values;
+}
+
+// The real window and registry, with a start that throws once the stored
+// state is shown (at the question whether to create the directory): the
+// window's end writes nothing.
+TEST_F(MainFormShellTest, AStartThatFailsHalfWayLeavesTheRegistryAsItWas) {
+  Store("ZSnesDir", dir.File("missing"));
+  Store("ZSnesCmdLine", "-d");
+  Store("SaveWithoutPrompting", "1");
+  Stored().OpenOrCreateSubkey("Favorites").WriteString("Count", "1");
+  Stored().OpenOrCreateSubkey("Favorites").WriteString("0", "C:\\ROMS\\A.SMC");
+  const auto before = AllStored(key.path());
+  {
+    AppState failing;
+    FailingPrompter questions;
+    Win32Program started(failing, questions, key.path());
+    EXPECT_THROW(started.Main().FormCreate(), std::runtime_error);
+  }
+  win::PumpMessages();
+  EXPECT_EQ(AllStored(key.path()), before);
 }
 
 }  // namespace

@@ -271,8 +271,9 @@ TEST_F(MainFormTest, ShortcutsWorkOnEveryPageAlsoInAnEdit) {
   form.PressKey(VK_F2);
   window.ShowPage("TabSheet2");
   form.PressKey(VK_F4);
-  EXPECT_EQ(form.calls, (std::vector<std::string>{"RunClick", "OpenClick", "ApplyButtonClick", "AddToFaveClick",
-                                                  "SaveSettingsMenuClick", "LoadSettingsMenuClick"}));
+  // The system lets a menu update itself before its shortcut runs.
+  EXPECT_EQ(form.calls, (std::vector<std::string>{"RunClick", "OpenClick", "ApplyButtonClick", "FavoritesMenuOpen",
+                                                  "AddToFaveClick", "SaveSettingsMenuClick", "LoadSettingsMenuClick"}));
   EXPECT_EQ(window.Text("ZSNESCmdLineEdit"), "");  // the keys never reached the edit
 }
 
@@ -349,7 +350,8 @@ TEST_F(MainFormTest, FavoritesButtonDropsItsMenuDownAndUnclaimedAltLettersOpenTh
   form.PressAlt('v');  // nothing on the page, no tab, no button: "Fa&vorites" of the menu bar
   EXPECT_TRUE(seen);
   window.StopTimer(1);
-  EXPECT_TRUE(form.calls.empty());
+  // Either menu asks for its items as it opens, and nothing else runs.
+  EXPECT_EQ(form.calls, (std::vector<std::string>{"FavoritesMenuOpen", "FavoritesMenuOpen"}));
 }
 
 TEST_F(MainFormTest, CtrlTabCyclesThroughThePages) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -58,8 +59,13 @@ class FavoritesTest : public ::testing::Test {
   }
   std::string Rom(std::string_view name) const { return dir.Write(name, std::string(65536, '\0')); }
 
-  HMENU MainMenu() { return Window().Menu("FavoritesMenu"); }
-  HMENU PopupMenu() { return Window().Menu("FavoritesPopupMenu"); }
+  // A menu as the user sees it once it opens.
+  HMENU MainMenu() { return Opened(Window().Menu("FavoritesMenu")); }
+  HMENU PopupMenu() { return Opened(Window().Menu("FavoritesPopupMenu")); }
+  HMENU Opened(HMENU menu) {
+    SendMessageA(Window().Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
+    return menu;
+  }
   // The texts of a menu's favourite items, as the menu holds them.
   static Texts Favorites(HMENU menu) {
     Texts texts;
@@ -83,7 +89,7 @@ class FavoritesTest : public ::testing::Test {
   std::optional<Win32Program> program;
 };
 
-TEST_F(FavoritesTest, AStoredListWithAGapIsReadWithoutItAndWrittenBackShorter) {
+TEST_F(FavoritesTest, AStoredListWithAGapIsReadWithoutItAndNotWrittenBackUntouched) {
   {
     win::RegistryKey favorites = StoredFavorites();
     favorites.WriteString("Count", "3");
@@ -91,14 +97,12 @@ TEST_F(FavoritesTest, AStoredListWithAGapIsReadWithoutItAndWrittenBackShorter) {
     favorites.WriteString("2", "C:\\ROMS\\C.SMC");
   }
   Start();
-  EXPECT_EQ(state->FavoriteList, (Texts{"C:\\ROMS\\A.SMC", "C:\\ROMS\\C.SMC"}));
   ExpectMenus({"C:\\ROMS\\A.SMC", "C:\\ROMS\\C.SMC"});
   Stop();
   const win::RegistryKey favorites = StoredFavorites();
-  EXPECT_EQ(favorites.ReadString("Count"), "2");
-  EXPECT_EQ(favorites.ReadString("0"), "C:\\ROMS\\A.SMC");
-  EXPECT_EQ(favorites.ReadString("1"), "C:\\ROMS\\C.SMC");
-  EXPECT_EQ(favorites.ReadString("2"), "C:\\ROMS\\C.SMC");  // past the count: left alone
+  EXPECT_EQ(favorites.StringValues()->size(), 3u);
+  EXPECT_EQ(favorites.ReadString("Count"), "3");
+  EXPECT_EQ(favorites.ReadString("2"), "C:\\ROMS\\C.SMC");
 }
 
 TEST_F(FavoritesTest, CtrlATwiceAddsTheSameRomTwice) {
@@ -227,6 +231,64 @@ TEST_F(FavoritesTest, SeventyFavoritesBreakIntoColumnsOfTheScreensHeight) {
     EXPECT_EQ(breaks, expected) << "menu items of " << h << " pixels";
   }
   Stop();
+}
+
+// Ten thousand favourites: the start finds no limit, each menu ends in the
+// item that opens the list, and a double click there chooses the last
+// favourite. Editing the long list stays quick, and OK keeps every entry in
+// its order.
+TEST_F(FavoritesTest, TenThousandFavoritesAreAllReachableAndQuickToEdit) {
+  Texts paths;
+  for (int i = 0; i < 10000; ++i) paths.push_back("C:\\ROMS\\GAME" + std::to_string(i) + ".SMC");
+  StoreFavorites(paths);
+  Start();
+  for (const HMENU menu : {MainMenu(), PopupMenu()}) {
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GT(count, kFixedItems + 1);
+    ASSERT_LT(count, kFixedItems + 1000);
+    EXPECT_EQ(testing::MenuText(menu, count - 1), "More in the Favorites List...");
+    EXPECT_EQ(testing::MenuText(menu, count - 2), paths[static_cast<std::size_t>(count - kFixedItems - 2)]);
+  }
+
+  testing::WindowScript pick("Favorites List", [](HWND dialog) { testing::ListBoxUser(dialog).DoubleClick(9999); });
+  const HMENU popup = PopupMenu();
+  SendMessageA(Window().Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(popup, GetMenuItemCount(popup) - 1), 0), 0);
+  win::PumpMessages();
+  EXPECT_EQ(state->FavoriteList, paths);
+  EXPECT_EQ(state->CurrentRom, paths.back());
+
+  using Clock = std::chrono::steady_clock;
+  auto timed = [](auto&& action) {
+    const auto start = Clock::now();
+    action();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+  };
+  prompter.OpenFilesAnswer({"D:\\NEW.SMC"});
+  std::chrono::milliseconds ok{};
+  testing::WindowScript edit("Favorites List", [&](HWND dialog) {
+    testing::ListBoxUser list(dialog);
+    list.Click(5000);
+    EXPECT_LT(timed([&] { testing::ClickButton(dialog, "&Up"); }), std::chrono::milliseconds(100)) << "Up";
+    EXPECT_LT(timed([&] { testing::ClickButton(dialog, "&Remove"); }), std::chrono::milliseconds(100)) << "Remove";
+    EXPECT_LT(timed([&] { testing::ClickButton(dialog, "&Add..."); }), std::chrono::milliseconds(100)) << "Add";
+    const auto start = Clock::now();
+    testing::ClickButton(dialog, "OK");
+    ok = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+  });
+  const auto total = timed([&] { program->Main().ConfigPopupMenuClick(); });
+  EXPECT_LT(total - ok, std::chrono::milliseconds(1000)) << "opening and closing the list";
+
+  Texts edited = paths;
+  edited.erase(edited.begin() + 5000);  // moved up, then removed
+  edited.push_back("D:\\NEW.SMC");
+  EXPECT_EQ(state->FavoriteList, edited);
+  Stop();
+  const auto stored = StoredFavorites().StringValues();
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->size(), edited.size() + 1);
+  EXPECT_EQ(StoredFavorites().ReadString("Count"), "10000");
+  EXPECT_EQ(StoredFavorites().ReadString("5000"), paths[5001]);
+  EXPECT_EQ(StoredFavorites().ReadString("9999"), "D:\\NEW.SMC");
 }
 
 }  // namespace

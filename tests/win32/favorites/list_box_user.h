@@ -18,13 +18,25 @@ class ListBoxUser {
     EXPECT_NE(list_, nullptr) << "the dialog has no list box";
   }
 
-  // A click on entry `index`, with MK_CONTROL or MK_SHIFT held as `keys`.
+  // A click on entry `index`, scrolled into view first, with MK_CONTROL or
+  // MK_SHIFT held as `keys`.
   void Click(int index, WPARAM keys = 0) const {
+    SendMessageA(list_, LB_SETTOPINDEX, index, 0);
     RECT entry{};
     ASSERT_NE(SendMessageA(list_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&entry)), LB_ERR) << index;
     const LPARAM at = MAKELPARAM(entry.left + 4, entry.top + (entry.bottom - entry.top) / 2);
     SendMessageA(list_, WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
     SendMessageA(list_, WM_LBUTTONUP, keys, at);
+  }
+
+  // A double click on entry `index`: a click, then the second one.
+  void DoubleClick(int index) const {
+    Click(index);
+    RECT entry{};
+    SendMessageA(list_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&entry));
+    const LPARAM at = MAKELPARAM(entry.left + 4, entry.top + (entry.bottom - entry.top) / 2);
+    SendMessageA(list_, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(list_, WM_LBUTTONUP, 0, at);
   }
 
   std::vector<std::string> Entries() const {

@@ -154,5 +154,28 @@ TEST_F(PavaneExeTest, AQuotedRomOnTheCommandLineIsChosenAfterZsnesCfgIsRead) {
   ASSERT_TRUE(testing::WaitForExit(process.Get()));
 }
 
+// Sixty thousand stored favourites: the program starts without an error,
+// and closing it leaves the list stored as it was.
+TEST_F(PavaneExeTest, SixtyThousandFavoritesStartWithoutAnErrorAndStayStored) {
+  constexpr int kCount = 60000;
+  {
+    win::RegistryKey favorites = win::RegistryKey::OpenOrCreate(kProgramKey).OpenOrCreateSubkey("Favorites");
+    favorites.WriteString("Count", std::to_string(kCount));
+    for (int i = 0; i < kCount; ++i) favorites.WriteString(std::to_string(i), "C:\\GAME" + std::to_string(i) + ".SMC");
+  }
+  ASSERT_NO_FATAL_FAILURE(Start(""));
+  const HWND main = WaitForWindow([] { return FindWindowA("TMainForm", nullptr); }, 60s);
+  ASSERT_NE(main, nullptr) << "the main window did not open";
+  WaitForInputIdle(process.Get(), 10000);
+  EXPECT_EQ(FindWindowA("#32770", "Pavane"), nullptr) << "windows: " << TopLevelCaptions(started.dwProcessId);
+
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(testing::WaitForExit(process.Get()));
+  const win::RegistryKey favorites = win::RegistryKey::OpenOrCreate(kProgramKey).OpenOrCreateSubkey("Favorites");
+  EXPECT_EQ(favorites.ReadString("Count"), std::to_string(kCount));
+  EXPECT_EQ(favorites.StringValues()->size(), kCount + 1u);
+  EXPECT_EQ(favorites.ReadString("59999"), "C:\\GAME59999.SMC");
+}
+
 }  // namespace
 }  // namespace pavane

@@ -14,11 +14,15 @@ namespace {
 
 using testing::TestKey;
 
-// The state rules over the real registry.
-RegistryState Load(const std::string& path) { return LoadRegistryState(RegistryStore(path)); }
-bool Save(const std::string& path, const RegistryState& state) {
+// The state rules over the real registry: a run that read `loaded` ends with `state`.
+RegistryState Load(const std::string& path) {
+  const LoadedState loaded = LoadRegistryState(RegistryStore(path), 100);
+  EXPECT_TRUE(loaded.complete);
+  return loaded.state;
+}
+bool Save(const std::string& path, const RegistryState& state, const RegistryState& loaded = {}) {
   RegistryStore store(path);
-  return SaveRegistryState(store, state);
+  return SaveRegistryState(store, loaded, state);
 }
 
 std::optional<std::string> Stored(const std::string& path, const char* name) {
@@ -144,11 +148,17 @@ TEST(RegistryState, FavoritesSkipEmptyAndMissingEntriesAndRenumber) {
   RegistryState state = Load(test.path());
   EXPECT_EQ(state.FavoriteList, (std::vector<std::string>{"C:\\a.smc", "C:\\c.smc"}));
 
-  ASSERT_TRUE(Save(test.path(), state));
+  // Untouched, the list is not written; changed, it is written whole and
+  // what the longer stored list had beyond it goes.
+  ASSERT_TRUE(Save(test.path(), state, state));
+  EXPECT_EQ(Stored(favorites, "Count"), "3");
+  state.FavoriteList.push_back("C:\\d.smc");
+  state.FavoriteList.erase(state.FavoriteList.begin());
+  ASSERT_TRUE(Save(test.path(), state, Load(test.path())));
   EXPECT_EQ(Stored(favorites, "Count"), "2");
-  EXPECT_EQ(Stored(favorites, "0"), "C:\\a.smc");
-  EXPECT_EQ(Stored(favorites, "1"), "C:\\c.smc");
-  EXPECT_EQ(Stored(favorites, "2"), "C:\\c.smc");  // beyond Count: left alone, never read
+  EXPECT_EQ(Stored(favorites, "0"), "C:\\c.smc");
+  EXPECT_EQ(Stored(favorites, "1"), "C:\\d.smc");
+  EXPECT_EQ(Stored(favorites, "2"), std::nullopt);
 }
 
 TEST(RegistryState, FavoritesReadOnlyPlainIndicesBelowCount) {

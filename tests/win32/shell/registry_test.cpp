@@ -65,16 +65,26 @@ TEST(RegistryKey, StringsWithoutOrWithEarlyNulAndExpandableOnes) {
   EXPECT_EQ(key.ReadString("Expand"), "%WINDIR%\\x");  // as stored, not expanded
 }
 
-TEST(RegistryKey, ListsValueNames) {
+// One pass gives every string value as ReadString reads it, long names and
+// values included; other types are left out, and a deleted value is gone.
+TEST(RegistryKey, ListsStringValuesInOnePass) {
   TestKey test;
   RegistryKey key = RegistryKey::OpenOrCreate(test.path());
-  EXPECT_TRUE(key.ValueNames().empty());
+  EXPECT_EQ(key.StringValues(), (std::vector<std::pair<std::string, std::string>>{}));
   const std::string longName(300, 'n');
+  const std::string longText(5000, 't');
   key.WriteString("0", "a");
-  key.WriteString(longName, "b");
-  std::vector<std::string> names = key.ValueNames();
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"0", longName}));
+  key.WriteString(longName, longText);
+  key.WriteString("gone", "x");
+  SetRaw(key, "EarlyNul", REG_SZ, "ab\0cd", 6);
+  SetRaw(key, "Dword", REG_DWORD, "\1\0\0\0", 4);
+  EXPECT_TRUE(key.DeleteValue("gone"));
+  EXPECT_TRUE(key.DeleteValue("never there"));
+  auto values = key.StringValues();
+  ASSERT_TRUE(values);
+  std::sort(values->begin(), values->end());
+  EXPECT_EQ(*values,
+            (std::vector<std::pair<std::string, std::string>>{{"0", "a"}, {"EarlyNul", "ab"}, {longName, longText}}));
 }
 
 TEST(DeleteRegistryTree, RemovesNestedKeysWithTheirValues) {
