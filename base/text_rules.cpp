@@ -45,12 +45,15 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && text[pos] == ' ') ++pos;
   bool negative = false;
+  bool hasSign = false;
   if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
     negative = text[pos] == '-';
+    hasSign = true;
     ++pos;
   }
   int base = 10;
-  if (pos < text.size() && text[pos] == '$') {
+  // A sign and the "$" prefix are never combined: "-$1E" is no number.
+  if (pos < text.size() && text[pos] == '$' && !hasSign) {
     base = 16;
     ++pos;
   }

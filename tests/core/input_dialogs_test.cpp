@@ -142,7 +142,7 @@ TEST_F(InputDialogsTest, SpecialKeysGoToTheFieldThatHadTheFocus) {
 
 TEST_F(InputDialogsTest, OtherTakesScancodesFrom1To83AndNamesEveryOtherText) {
   program.prompter.InputAnswer("$1E").InputAnswer(" 30");
-  for (const char* bad : {"0", "84", "abc", "", "30 ", "-$1E"})
+  for (const char* bad : {"0", "84", "abc", "", "30 ", "-$1E", "+$1E"})
     program.prompter.InputAnswer(bad).Answer(forms::Answer::Ok);
   program.prompter.InputAnswer(std::nullopt).InputAnswer("44");
   Keyboard(1, [](MemoryForm& dialog) {
@@ -154,7 +154,7 @@ TEST_F(InputDialogsTest, OtherTakesScancodesFrom1To83AndNamesEveryOtherText) {
     dialog.Click("Button1");  // 30 again: Btn2 gets Btn3's old key
     EXPECT_EQ(dialog.Text("Btn3"), "30 A");
     EXPECT_EQ(dialog.Text("Btn2"), "50 M");
-    for (int i = 0; i < 6; ++i) dialog.Click("Button1");
+    for (int i = 0; i < 7; ++i) dialog.Click("Button1");
     dialog.Click("Button1");  // cancelled
     EXPECT_EQ(dialog.Text("Btn3"), "30 A");
     dialog.Click("Button1");  // Y's Z: Y gets A
@@ -171,7 +171,8 @@ TEST_F(InputDialogsTest, OtherTakesScancodesFrom1To83AndNamesEveryOtherText) {
   EXPECT_EQ(program.prompter.MessageTexts(),
             (Texts{"'0' is not a valid scancode number.", "'84' is not a valid scancode number.",
                    "'abc' is not a valid scancode number.", "'' is not a valid scancode number.",
-                   "'30 ' is not a valid scancode number.", "'-$1E' is not a valid scancode number."}));
+                   "'30 ' is not a valid scancode number.", "'-$1E' is not a valid scancode number.",
+                   "'+$1E' is not a valid scancode number."}));
   for (const auto& request : requests) {
     if (request.kind != ScriptedPrompter::Kind::Message) continue;
     EXPECT_EQ(request.message.caption, "Pavane");
