@@ -59,6 +59,10 @@ void TSearchDialog::StartBtnClick() {
     window_->SetDefaultButton(ui::OKBtn);
     window_->Focus(ui::FoundListBox);
     if (window_->ItemIndex(ui::FoundListBox) < 0) window_->SetItemIndex(ui::FoundListBox, 0);
+  } else {
+    // Start Search had the focus and lost it when it was disabled: the drive
+    // list takes it, for another drive (Enter still searches again).
+    window_->Focus(ui::DriveCombo);
   }
 }
 
@@ -66,8 +70,10 @@ void TSearchDialog::SearchDrive(std::string_view fileName) {
   const int drive = window_->ItemIndex(ui::DriveCombo);
   const std::string item = drive >= 0 ? window_->ItemText(ui::DriveCombo, drive) : std::string();
   if (!item.empty()) {
-    DirectoryLister& lister = system_.Lister();
-    SearchDir(lister, std::string{item[0], ':', lister.Separator()}, fileName, *this);
+    system_.WithoutDriveErrorBoxes([&] {
+      DirectoryLister& lister = system_.Lister();
+      SearchDir(lister, std::string{item[0], ':', lister.Separator()}, fileName, *this);
+    });
   }
   window_->SetText(ui::DirLabel, SearchResultText(window_->ItemCount(ui::FoundListBox)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ class SearchSystem {
   virtual DirectoryLister& Lister() = 0;
   // Lets the program handle the window messages waiting (repaints and the like).
   virtual void ProcessMessages() = 0;
+  // Runs `walk` so that a drive without a medium, or one that cannot be
+  // read, fails quietly instead of raising the system's error box.
+  virtual void WithoutDriveErrorBoxes(const std::function<void()>& walk) = 0;
 };
 
 }  // namespace pavane

@@ -55,4 +55,9 @@ DirectoryLister& Win32SearchSystem::Lister() { return SystemDirectoryLister(); }
 
 void Win32SearchSystem::ProcessMessages() { win::PumpMessages(); }
 
+void Win32SearchSystem::WithoutDriveErrorBoxes(const std::function<void()>& walk) {
+  const QuietDriveErrors quiet;
+  walk();
+}
+
 }  // namespace pavane

@@ -13,6 +13,7 @@ class Win32SearchSystem : public SearchSystem {
   char CurrentDrive() override;
   DirectoryLister& Lister() override;
   void ProcessMessages() override;
+  void WithoutDriveErrorBoxes(const std::function<void()>& walk) override;
 };
 
 }  // namespace pavane

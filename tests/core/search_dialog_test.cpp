@@ -71,6 +71,7 @@ TEST_F(SearchDialogTest, TakesNoInputWhileWalkingAndOffersTheFindsAfterwards) {
     // Every control, at every turn of the window's messages: five per directory.
     EXPECT_EQ(disabledDuring.size(), 5u * system.messageTurns);
     EXPECT_EQ(system.messageTurns, 5);
+    EXPECT_EQ(system.turnsWithErrorBoxes, 0);
     // The label showed each directory as it was entered.
     std::vector<std::string> shown;
     for (const auto& [name, text] : dialog.Repainted()) {
@@ -100,6 +101,7 @@ TEST_F(SearchDialogTest, FindsAddUpAcrossSearchesAndNothingFoundKeepsSelectDisab
     EXPECT_EQ(dialog.Text("DirLabel"), "ZSNES not found.");
     EXPECT_FALSE(dialog.Enabled("OKBtn"));
     EXPECT_EQ(dialog.DefaultButton(), "StartBtn");
+    EXPECT_EQ(dialog.FocusedControl(), "DriveCombo");  // not nowhere, as Start Search lost it
     dialog.SetItemIndex("DriveCombo", 1);
     dialog.Click("StartBtn");
     dialog.SelectItems("FoundListBox", {1}, 1);

@@ -265,7 +265,11 @@ void MemoryForm::Repaint(std::string_view name) { repainted_.emplace_back(name, 
 
 bool MemoryForm::Enabled(std::string_view name) const { return StateOf(name).enabled; }
 
-void MemoryForm::SetEnabled(std::string_view name, bool enabled) { StateOf(name).enabled = enabled; }
+// As with windows, a control that is disabled loses the focus, and nothing has it then.
+void MemoryForm::SetEnabled(std::string_view name, bool enabled) {
+  StateOf(name).enabled = enabled;
+  if (!enabled && focused_ == name) focused_.clear();
+}
 
 void MemoryForm::SetDefaultButton(std::string_view name) {
   if (!IsPushButton(Spec(name).kind)) NoSuch(Spec(name), "default frame");

@@ -16,13 +16,22 @@ struct MemorySearchSystem : SearchSystem {
   DirectoryLister& Lister() override { return disk; }
   void ProcessMessages() override {
     ++messageTurns;
+    if (!quiet) ++turnsWithErrorBoxes;
     if (onMessages) onMessages();
+  }
+  void WithoutDriveErrorBoxes(const std::function<void()>& walk) override {
+    quiet = true;
+    walk();
+    quiet = false;
   }
 
   std::vector<DriveInfo> drives = {{'A', ""}, {'C', "SYSTEM"}, {'D', ""}};
   char current = 'C';
   MemoryLister disk;
   int messageTurns = 0;
+  // Turns of a walk that a drive's error box could have interrupted.
+  bool quiet = false;
+  int turnsWithErrorBoxes = 0;
   std::function<void()> onMessages;
 };
 
