@@ -76,6 +76,8 @@ struct Control {
   bool enabled = true;
   bool bold = false;
   bool wordWrap = false;               // labels: keep the declared size and wrap; others fit their text
+  bool path = false;                   // labels: a path, on one line at the declared size, its middle
+                                       // left out when it is too long; the whole of it in a tooltip
   bool readOnly = false;               // edits: selectable, not editable
   bool multiSelect = false;            // list boxes: Shift and Ctrl extend the selection
   int itemHeight = 0;                  // lists; 0: the system's

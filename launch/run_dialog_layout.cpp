@@ -15,7 +15,7 @@ constexpr std::array kControls{
     Control{.kind = Kind::Label, .name = "Label2", .caption = "Status:", .bounds = {16, 16, 33, 13}},
     Control{.kind = Kind::Label, .name = run_dialog::StatusLabel, .bounds = {80, 16, 176, 13}},
     Control{.kind = Kind::Label, .name = "Label1", .caption = "ROM file:", .bounds = {16, 40, 44, 13}},
-    Control{.kind = Kind::Label, .name = run_dialog::RomFileLabel, .bounds = {80, 40, 176, 13}},
+    Control{.kind = Kind::Label, .name = run_dialog::RomFileLabel, .bounds = {80, 40, 176, 13}, .path = true},
     Control{.kind = Kind::Label, .name = "Label3", .caption = "ROM title:", .bounds = {16, 64, 48, 13}},
     Control{.kind = Kind::Label, .name = run_dialog::RomTitleLabel, .bounds = {80, 64, 176, 13}},
     Control{.kind = Kind::Button,

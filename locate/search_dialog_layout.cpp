@@ -18,7 +18,7 @@ constexpr Control kControls[] = {
     {.kind = Kind::DrivePicker, .name = ui::DriveCombo, .bounds = {92, 24, 173, 19}, .tabOrder = 0, .itemHeight = 16},
     {.kind = Kind::Label, .name = "Label3", .caption = "ZSNES.EXE found in:", .bounds = {16, 64, 100, 13}},
     {.kind = Kind::ListBox, .name = ui::FoundListBox, .bounds = {16, 80, 257, 65}, .tabOrder = 1, .itemHeight = 13},
-    {.kind = Kind::Label, .name = ui::DirLabel, .bounds = {16, 160, 353, 16}, .wordWrap = true},
+    {.kind = Kind::Label, .name = ui::DirLabel, .bounds = {16, 160, 353, 16}, .path = true},
     {.kind = Kind::Button,
      .name = ui::StartBtn,
      .caption = "Start Search",

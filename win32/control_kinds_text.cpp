@@ -1,6 +1,8 @@
 // Static texts and edits.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "base/handle_win.h"
@@ -20,23 +22,47 @@ SIZE OneLineSize(HWND window, HGDIOBJ font, std::string_view text) {
   return {bounds.right - bounds.left, bounds.bottom - bounds.top};
 }
 
+// The form's tooltips, made with its first label that shows a path. Each
+// tip asks for its text when it shows (TTN_GETDISPINFO), so it is always
+// the label's whole text.
+void AddTooltip(FormWindow::Impl& form, const ControlWindow& control) {
+  if (!form.tooltips) {
+    form.tooltips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.hwnd, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+    if (!form.tooltips) return;
+  }
+  TTTOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = control.container;
+  tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd);
+  tool.lpszText = LPSTR_TEXTCALLBACKA;
+  SendMessageA(form.tooltips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 // A one-line label is as large as its text, so no text is ever cut off; a
-// word-wrapped one keeps its declared size.
+// word-wrapped one, and one that shows a path, keep their declared size. A
+// path shows every "&" as it is.
 class Label : public ControlKind {
  public:
   WindowParams Params(const forms::Control& spec) const override {
+    if (spec.path) return {.style = SS_LEFTNOWORDWRAP | SS_PATHELLIPSIS | SS_NOPREFIX | SS_NOTIFY};
     return {.style = static_cast<DWORD>(spec.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP)};
   }
   // Made at the size of its text: resizing it afterwards costs as much as making it.
   SIZE WindowSize(const FormWindow::Impl& form, const ControlWindow& control) const override {
     const auto& spec = *control.spec;
-    if (spec.wordWrap) return ControlKind::WindowSize(form, control);
+    if (!FitsItsText(spec)) return ControlKind::WindowSize(form, control);
     return OneLineSize(control.container, form.FontOf(spec), spec.caption);
+  }
+  void Setup(FormWindow::Impl& form, ControlWindow& control) const override {
+    if (control.spec->path) AddTooltip(form, control);
   }
   bool StartsGroup() const override { return false; }
   void SetText(ControlWindow& control, std::string_view text) const override {
     ControlKind::SetText(control, text);
-    if (control.spec->wordWrap) return;
+    if (!FitsItsText(*control.spec)) return;
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(control.hwnd, WM_GETFONT, 0, 0));
     const SIZE size = OneLineSize(control.hwnd, font, text);
     SetWindowPos(control.hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -51,6 +77,9 @@ class Label : public ControlKind {
     const std::size_t target = form.IndexOf(spec.focuses);
     return form.controls[target].kind->FocusTarget(form, target);
   }
+
+ private:
+  static bool FitsItsText(const forms::Control& spec) { return !spec.wordWrap && !spec.path; }
 };
 
 class Edit : public ControlKind {

@@ -94,7 +94,9 @@ struct FormWindow::Impl {
   UniqueGdiObject font;
   UniqueGdiObject boldFont;
   HFONT FontOf(const forms::Control& spec) const { return static_cast<HFONT>((spec.bold ? boldFont : font).Get()); }
-  UniqueMenu popup;  // the menu bar belongs to the window
+  UniqueMenu popup;         // the menu bar belongs to the window
+  HWND tooltips = nullptr;  // owned by the window, and destroyed with it
+  std::string tooltipText;  // the tip shown, kept while it shows
   UniqueAccelerators accelerators;
   std::vector<UniqueIcon> icons;
   std::vector<UniqueGdiObject> bitmaps;

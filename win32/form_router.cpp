@@ -219,6 +219,12 @@ bool FormWindow::Impl::Route(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return false;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      if (header.code == TTN_GETDISPINFOA && header.hwndFrom == tooltips) {
+        // The tip of a label that shows a path: the label's whole text.
+        tooltipText = WindowText(reinterpret_cast<HWND>(header.idFrom));
+        reinterpret_cast<NMTTDISPINFOA*>(lParam)->lpszText = tooltipText.data();
+        return true;
+      }
       const auto index = IndexOfWindow(header.hwndFrom);
       return index && controls[*index].kind->OnNotify(*this, *index, header);
     }

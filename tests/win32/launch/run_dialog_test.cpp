@@ -1,3 +1,6 @@
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,6 +30,27 @@ int Width(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
   return rect.right - rect.left;
+}
+
+// Finds the tooltips owned by the window `found` holds, in its place.
+BOOL CALLBACK FindTooltips(HWND window, LPARAM found) {
+  HWND& owner = *reinterpret_cast<HWND*>(found);
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::string_view(name) != TOOLTIPS_CLASSA || GetWindow(window, GW_OWNER) != owner) return TRUE;
+  owner = window;
+  return FALSE;
+}
+
+// The text the form's tooltips show over `control`, asked for as they ask for it.
+std::string TipOf(FormWindow& form, HWND control) {
+  HWND tips = form.Handle();
+  EnumThreadWindows(GetCurrentThreadId(), FindTooltips, reinterpret_cast<LPARAM>(&tips));
+  if (tips == form.Handle()) return "(no tooltips)";
+  NMTTDISPINFOA info{};
+  info.hdr = {tips, reinterpret_cast<UINT_PTR>(control), TTN_GETDISPINFOA};
+  SendMessageA(GetParent(control), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+  return info.lpszText ? info.lpszText : "(no text)";
 }
 
 EmulatorProcess& ProcessOf(const EmulatorStart& started) { return static_cast<EmulatorProcess&>(*started.emulator); }
@@ -76,9 +100,19 @@ TEST_F(RunDialogTest, FormCreateShowsRomFileAndTitle) {
   TRunDialog noRom(host_, nullptr, "");
   EXPECT_EQ(Form(noRom).Text("RomFileLabel"), "No ROM specified");
   EXPECT_EQ(Form(noRom).Text("RomTitleLabel"), "No ROM specified");
-  // The labels take the width of their text.
-  EXPECT_GT(Width(form.Control("RomFileLabel")), Width(Form(noRom).Control("RomFileLabel")));
-  EXPECT_GT(Width(Form(noRom).Control("RomFileLabel")), 40);
+  // The title takes the width of its text; the path keeps the label's width
+  // inside the dialog, its middle left out, "&" shown as it is, and the
+  // whole of it in the label's tip.
+  EXPECT_GT(Width(form.Control("RomTitleLabel")), Width(Form(noRom).Control("RomTitleLabel")) / 2);
+  const HWND path = form.Control("RomFileLabel");
+  EXPECT_EQ(Width(path), Width(Form(noRom).Control("RomFileLabel")));
+  RECT label{}, client{};
+  GetWindowRect(path, &label);
+  GetClientRect(form.Handle(), &client);
+  MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&label), 2);
+  EXPECT_LE(label.right, client.right);
+  EXPECT_EQ(GetWindowLongA(path, GWL_STYLE) & (SS_PATHELLIPSIS | SS_NOPREFIX), SS_PATHELLIPSIS | SS_NOPREFIX);
+  EXPECT_EQ(TipOf(form, path), rom);
 }
 
 TEST_F(RunDialogTest, ShowsRunningThenClosesItselfWhenTheEmulatorEnds) {
