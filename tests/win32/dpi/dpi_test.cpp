@@ -125,7 +125,7 @@ TEST_P(EveryWindow, EveryControlIsScaledAndNoCaptionIsCutOff) {
         // At its scaled place, as wide as its text.
         EXPECT_EQ(actual.left, expected.left);
         EXPECT_EQ(actual.top, expected.top);
-        if (!control.wordWrap) {
+        if (!control.wordWrap && !control.path) {
           EXPECT_GE(Width(actual), TextExtent(hwnd).cx);
         }
         break;
@@ -171,6 +171,39 @@ TEST_P(EveryWindow, EveryControlIsScaledAndNoCaptionIsCutOff) {
       EXPECT_LE(CheckBoxTextStart() + TextExtent(items[i]).cx, Width(item)) << "item " << i << " is cut off";
     }
   }
+}
+
+// Frame metrics of another theme for one scope: a thicker border and a taller caption.
+class OtherFrameMetrics {
+ public:
+  OtherFrameMetrics() {
+    saved_.cbSize = sizeof saved_;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
+    NONCLIENTMETRICSA other = saved_;
+    other.iBorderWidth += 3;
+    other.iCaptionHeight += 9;
+    SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof other, &other, 0);
+  }
+  ~OtherFrameMetrics() { SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, 0); }
+  OtherFrameMetrics(const OtherFrameMetrics&) = delete;
+  OtherFrameMetrics& operator=(const OtherFrameMetrics&) = delete;
+
+ private:
+  NONCLIENTMETRICSA saved_{};
+};
+
+// Every window is made from its client area, so a theme's frame never cuts
+// into it or pads it.
+TEST_P(EveryWindow, TheClientAreaIsTheDeclaredOneWhateverTheFrame) {
+  const forms::Form& layout = *GetParam();
+  const int caption = GetSystemMetrics(SM_CYCAPTION);
+  const OtherFrameMetrics other;
+  ASSERT_NE(GetSystemMetrics(SM_CYCAPTION), caption) << "the caption's height did not change";
+  RecordingForm form(layout);
+  RECT client;
+  GetClientRect(form.window.Handle(), &client);
+  EXPECT_EQ(client.right, Scale()(layout.clientWidth));
+  EXPECT_EQ(client.bottom, Scale()(layout.clientHeight));
 }
 
 INSTANTIATE_TEST_SUITE_P(Program, EveryWindow,
