@@ -15,7 +15,7 @@
 #include "app/registry_state.h"
 #include "app/uninstall_win.h"
 #include "base/message_texts.h"
-#include "settings/file_io.h"
+#include "win32/ansi_path.h"
 #include "win32/error_display.h"
 #include "win32/form_window.h"
 #include "win32/prompter_win.h"
@@ -29,7 +29,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     pavane::win::SetErrorCaption(state.AppTitle);
     const std::string registryKey = pavane::ProgramKeyPath(state.AppTitle);
     pavane::win::Win32Prompter prompter;
-    if (pavane::RunUninstallSwitch(GetCommandLineA(), state.AppTitle,
+    // Read in full, so that a ROM whose name the code page cannot hold is not taken for another.
+    const std::string commandLine = pavane::win::CommandLineUtf8();
+    if (pavane::RunUninstallSwitch(commandLine, pavane::win::NamesFileUtf8, state.AppTitle,
                                    pavane::win::LoadResourceString(IDS_DELETE_REGISTRY), registryKey, prompter))
       return 0;
 
@@ -41,7 +43,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     // A ROM from "Open with" or a file association, once ZSNES.CFG is read:
     // its per-ROM settings then win over the file's.
-    if (const auto rom = pavane::CommandLineRom(GetCommandLineA(), pavane::FileExists)) program.Main().ChooseRom(*rom);
+    if (const auto rom = pavane::CommandLineRom(commandLine, pavane::win::NamesFileUtf8)) {
+      const std::wstring path = pavane::win::WideFromUtf8(*rom);
+      if (const auto usable = pavane::win::AnsiPath(path)) {
+        program.Main().ChooseRom(*usable);
+      } else {
+        pavane::win::ReportUnusableName(program.Window().Handle(), path);
+      }
+    }
     return pavane::win::RunMessageLoop();
   } catch (const std::exception& error) {
     MessageBoxA(nullptr, error.what(), "Pavane", MB_OK | MB_ICONERROR);

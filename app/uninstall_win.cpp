@@ -2,14 +2,13 @@
 
 #include "app/registry_texts.h"
 #include "app/uninstall_switch.h"
-#include "settings/file_io.h"
 #include "win32/registry.h"
 
 namespace pavane {
 
-bool RunUninstallSwitch(std::string_view commandLine, std::string_view appTitle, std::string_view question,
-                        std::string_view keyPath, forms::Prompter& prompter) {
-  if (!HasUninstallSwitch(commandLine, FileExists)) return false;
+bool RunUninstallSwitch(std::string_view commandLine, const NamesFile& namesFile, std::string_view appTitle,
+                        std::string_view question, std::string_view keyPath, forms::Prompter& prompter) {
+  if (!HasUninstallSwitch(commandLine, namesFile)) return false;
   // No is the default: one Enter must not delete the favourites and preferences.
   const forms::Answer answer = prompter.Show({.text = std::string(question),
                                               .caption = std::string(appTitle),

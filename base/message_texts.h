@@ -26,6 +26,10 @@
 #define TEXT_NEWER_TEMPLATE \
   "File Version: %d.%d\n\nThis file was created using a higher version of Pavane. Load anyway?"
 #define TEXT_LAUNCH_FAILED "ZSNES Launch failed!\n\nError code: %d"
+// Texts of the program's own, without a number in the string table.
+#define TEXT_UNUSABLE_NAME                                                                                      \
+  "The name '%s' cannot be used: it has letters that this system's code page does not hold, and no short name " \
+  "that does.\n\nRename it with letters of the system's language, or choose another."
 
 #ifdef __cplusplus
 #include <string>

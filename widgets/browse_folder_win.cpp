@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "widgets/shell_objects_win.h"
+#include "win32/ansi_path.h"
 #include "win32/error_display.h"
 #include "win32/late_bound_win.h"
 
@@ -64,23 +65,24 @@ bool Parse(IShellFolder& desktop, const std::string& path, ItemIdList& list) {
   return SUCCEEDED(desktop.ParseDisplayName(nullptr, nullptr, wide, &eaten, list.Out(), nullptr)) && list;
 }
 
-// The item's path as the shell gives it for parsing, in any of its three forms.
-std::string PathOf(IMalloc& allocator, IShellFolder& desktop, LPCITEMIDLIST item) {
+// The item's path as the shell gives it for parsing, in any of its three
+// forms; a full name that the code page cannot hold, as the program can use
+// it (nothing when it cannot).
+std::optional<std::string> PathOf(IMalloc& allocator, IShellFolder& desktop, LPCITEMIDLIST item,
+                                  std::wstring& fullName) {
   STRRET name{};
-  if (FAILED(desktop.GetDisplayNameOf(item, SHGDN_FORPARSING, &name))) return {};
+  if (FAILED(desktop.GetDisplayNameOf(item, SHGDN_FORPARSING, &name))) return std::string();
   switch (name.uType) {
-    case STRRET_WSTR: {
-      char path[kPathChars] = {};
-      const int length = WideCharToMultiByte(CP_ACP, 0, name.pOleStr, -1, path, kPathChars, nullptr, nullptr);
+    case STRRET_WSTR:
+      fullName = name.pOleStr;
       allocator.Free(name.pOleStr);
-      return length > 0 ? std::string(path) : std::string();
-    }
+      return win::AnsiPath(fullName);
     case STRRET_OFFSET:
-      return reinterpret_cast<const char*>(item) + name.uOffset;
+      return std::string(reinterpret_cast<const char*>(item) + name.uOffset);
     case STRRET_CSTR:
-      return name.cStr;
+      return std::string(name.cStr);
   }
-  return {};
+  return std::string();
 }
 
 }  // namespace
@@ -127,7 +129,13 @@ bool TBrowseFolder::Browse() {
   session_ = nullptr;
   dialog_ = nullptr;
   if (!chosen) return false;
-  folderPath_ = PathOf(*allocator.Get(), *desktop.Get(), chosen.Get());
+  std::wstring fullName;
+  std::optional<std::string> path = PathOf(*allocator.Get(), *desktop.Get(), chosen.Get(), fullName);
+  if (!path) {
+    win::ReportUnusableName(browse.hwndOwner, fullName);
+    return false;
+  }
+  folderPath_ = std::move(*path);
   return true;
 }
 

@@ -9,21 +9,27 @@
 #include <string>
 #include <vector>
 
+#include "win32/ansi_path.h"
 #include "win32/form_impl.h"
 #include "win32/late_bound_win.h"
 
 namespace pavane::win {
 namespace {
 
-std::vector<std::string> DroppedPaths(HDROP drop) {
+// The dropped paths the program can use; `owner` tells the user of each other one.
+std::vector<std::string> DroppedPaths(HDROP drop, HWND owner) {
   std::vector<std::string> paths;
-  const UINT count = late::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = late::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    const UINT length = late::DragQueryFileA(drop, i, nullptr, 0);
+    const UINT length = late::DragQueryFileW(drop, i, nullptr, 0);
     if (length == 0) continue;
-    std::string path(length + 1, '\0');
-    path.resize(late::DragQueryFileA(drop, i, path.data(), length + 1));
-    paths.push_back(std::move(path));
+    std::wstring path(length + 1, L'\0');
+    path.resize(late::DragQueryFileW(drop, i, path.data(), length + 1));
+    if (std::optional<std::string> usable = AnsiPath(path)) {
+      paths.push_back(std::move(*usable));
+    } else {
+      ReportUnusableName(owner, path);
+    }
   }
   return paths;
 }
@@ -47,7 +53,7 @@ void FormWindow::Impl::DropFiles(HDROP drop) {
   POINT point{};
   late::DragQueryPoint(drop, &point);
   ClientToScreen(hwnd, &point);
-  std::vector<std::string> paths = DroppedPaths(drop);
+  std::vector<std::string> paths = DroppedPaths(drop, hwnd);
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const auto& control = controls[i];
     if (control.spec->onDropFiles.empty() || !control.hwnd || !IsWindowVisible(control.hwnd)) continue;

@@ -24,8 +24,8 @@ Function& Lookup(const char* library, const char* name) {
 
 }  // namespace
 
-UINT DragQueryFileA(HDROP drop, UINT file, LPSTR path, UINT size) {
-  static auto& function = Lookup<decltype(::DragQueryFileA)>("shell32.dll", "DragQueryFileA");
+UINT DragQueryFileW(HDROP drop, UINT file, LPWSTR path, UINT size) {
+  static auto& function = Lookup<decltype(::DragQueryFileW)>("shell32.dll", "DragQueryFileW");
   return function(drop, file, path, size);
 }
 
@@ -59,13 +59,13 @@ HRESULT SHGetSpecialFolderLocation(HWND owner, int folder, LPITEMIDLIST* list) {
   return function(owner, folder, list);
 }
 
-BOOL GetOpenFileNameA(OPENFILENAMEA* dialog) {
-  static auto& function = Lookup<decltype(::GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+BOOL GetOpenFileNameW(OPENFILENAMEW* dialog) {
+  static auto& function = Lookup<decltype(::GetOpenFileNameW)>("comdlg32.dll", "GetOpenFileNameW");
   return function(dialog);
 }
 
-BOOL GetSaveFileNameA(OPENFILENAMEA* dialog) {
-  static auto& function = Lookup<decltype(::GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+BOOL GetSaveFileNameW(OPENFILENAMEW* dialog) {
+  static auto& function = Lookup<decltype(::GetSaveFileNameW)>("comdlg32.dll", "GetSaveFileNameW");
   return function(dialog);
 }
 

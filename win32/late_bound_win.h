@@ -21,7 +21,7 @@ Function* Optional(const char* library, const char* name) {
   return reinterpret_cast<Function*>(reinterpret_cast<void*>(FindProcedure(library, name)));
 }
 
-UINT DragQueryFileA(HDROP drop, UINT file, LPSTR path, UINT size);
+UINT DragQueryFileW(HDROP drop, UINT file, LPWSTR path, UINT size);
 BOOL DragQueryPoint(HDROP drop, POINT* point);
 void DragFinish(HDROP drop);
 LPITEMIDLIST SHBrowseForFolderA(BROWSEINFOA* browse);
@@ -29,8 +29,8 @@ HRESULT SHGetDesktopFolder(IShellFolder** folder);
 HRESULT SHGetMalloc(IMalloc** allocator);
 HRESULT SHGetSpecialFolderLocation(HWND owner, int folder, LPITEMIDLIST* list);
 
-BOOL GetOpenFileNameA(OPENFILENAMEA* dialog);
-BOOL GetSaveFileNameA(OPENFILENAMEA* dialog);
+BOOL GetOpenFileNameW(OPENFILENAMEW* dialog);
+BOOL GetSaveFileNameW(OPENFILENAMEW* dialog);
 DWORD CommDlgExtendedError();
 
 HRESULT CoInitializeEx(void* reserved, DWORD model);

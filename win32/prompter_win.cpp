@@ -8,6 +8,7 @@
 
 #include "forms/input_box_layout.h"
 #include "widgets/browse_folder_win.h"
+#include "win32/ansi_path.h"
 #include "win32/error_display.h"
 #include "win32/form_window.h"
 #include "win32/late_bound_win.h"
@@ -18,7 +19,7 @@ namespace {
 // Larger than any path the system accepts, so no chosen name is cut short.
 constexpr std::size_t kFileBufferSize = 32768;
 
-const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
 }  // namespace
 
@@ -75,71 +76,78 @@ forms::Answer Win32Prompter::Show(const forms::MessageRequest& request) {
   }
 }
 
-std::vector<std::string> ChosenFiles(std::string_view buffer) {
-  std::vector<std::string> parts;
-  while (!buffer.empty() && buffer.front() != '\0') {
-    const std::size_t end = std::min(buffer.find('\0'), buffer.size());
-    parts.emplace_back(buffer.substr(0, end));
-    buffer.remove_prefix(std::min(end + 1, buffer.size()));
-  }
-  if (parts.size() < 2) return parts;
-  const std::string directory = parts.front();
-  const std::string separator = directory.ends_with('\\') ? "" : "\\";
-  std::vector<std::string> files;
-  for (auto name = parts.begin() + 1; name != parts.end(); ++name) files.push_back(directory + separator + *name);
-  return files;
-}
-
-std::optional<std::vector<char>> Win32Prompter::RunFileDialog(const forms::FileDialogRequest& request,
-                                                              FileDialog kind) {
-  const std::string filter = FileDialogFilter(request.filter);
+std::optional<std::vector<wchar_t>> Win32Prompter::RunFileDialog(const forms::FileDialogRequest& request,
+                                                                 FileDialog kind) {
+  // The dialog gives names in full, so none comes back with "?" in place of
+  // its letters; the texts it is given are the program's own.
+  const std::wstring filter = WidePath(FileDialogFilter(request.filter));
+  const std::wstring initialDirectory = WidePath(request.initialDirectory);
+  const std::wstring title = WidePath(request.title);
+  const std::wstring defaultExtension = WidePath(request.defaultExtension);
+  const std::wstring fileName = WidePath(request.fileName);
   // Many chosen names share the buffer: give them room for hundreds at once.
   const std::size_t start = kind == FileDialog::OpenMany ? 8 * kFileBufferSize : kFileBufferSize;
-  std::vector<char> buffer(std::max(start, request.fileName.size() + 2), '\0');
+  std::vector<wchar_t> buffer(std::max(start, fileName.size() + 2), L'\0');
   while (true) {
-    std::fill(buffer.begin(), buffer.end(), '\0');
-    std::copy(request.fileName.begin(), request.fileName.end(), buffer.begin());
+    std::fill(buffer.begin(), buffer.end(), L'\0');
+    std::copy(fileName.begin(), fileName.end(), buffer.begin());
 
-    OPENFILENAMEA dialog{};
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = PromptOwner(owner_);
     dialog.lpstrFilter = request.filter.empty() ? nullptr : filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-    dialog.lpstrInitialDir = OrNull(request.initialDirectory);
-    dialog.lpstrTitle = OrNull(request.title);
-    dialog.lpstrDefExt = OrNull(request.defaultExtension);
+    dialog.lpstrInitialDir = OrNull(initialDirectory);
+    dialog.lpstrTitle = OrNull(title);
+    dialog.lpstrDefExt = OrNull(defaultExtension);
     dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
     if (kind == FileDialog::OpenMany) dialog.Flags |= OFN_ALLOWMULTISELECT;
     if (request.mustExist) dialog.Flags |= OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     if (request.promptOverwrite) dialog.Flags |= OFN_OVERWRITEPROMPT;
 
-    const BOOL chosen = kind == FileDialog::Save ? late::GetSaveFileNameA(&dialog) : late::GetOpenFileNameA(&dialog);
+    const BOOL chosen = kind == FileDialog::Save ? late::GetSaveFileNameW(&dialog) : late::GetOpenFileNameW(&dialog);
     if (chosen) return buffer;
     if (late::CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return std::nullopt;
-    // The first two bytes hold the size the name needs; ask again with room for it.
-    const std::size_t needed = static_cast<unsigned char>(buffer[0]) | (static_cast<unsigned char>(buffer[1]) << 8);
-    buffer.assign(std::max(buffer.size() * 2, needed + 2), '\0');
+    // The first character holds the size the name needs; ask again with room for it.
+    const std::size_t needed = static_cast<WORD>(buffer[0]);
+    buffer.assign(std::max(buffer.size() * 2, needed + 2), L'\0');
   }
+}
+
+std::vector<std::string> Win32Prompter::UsablePaths(const std::vector<std::wstring>& chosen) {
+  std::vector<std::string> paths;
+  for (const std::wstring& path : chosen) {
+    if (std::optional<std::string> usable = AnsiPath(path)) {
+      paths.push_back(std::move(*usable));
+    } else {
+      ReportUnusableName(PromptOwner(owner_), path);
+    }
+  }
+  return paths;
 }
 
 std::optional<std::string> Win32Prompter::OpenFile(const forms::FileDialogRequest& request) {
   const auto buffer = RunFileDialog(request, FileDialog::Open);
   if (!buffer) return std::nullopt;
-  return std::string(buffer->data());
+  const std::vector<std::string> paths = UsablePaths({std::wstring(buffer->data())});
+  if (paths.empty()) return std::nullopt;
+  return paths.front();
 }
 
 std::vector<std::string> Win32Prompter::OpenFiles(const forms::FileDialogRequest& request) {
   const auto buffer = RunFileDialog(request, FileDialog::OpenMany);
   if (!buffer) return {};
-  return ChosenFiles(std::string_view(buffer->data(), buffer->size()));
+  return UsablePaths(ChosenFiles(std::wstring_view(buffer->data(), buffer->size())));
 }
 
 std::optional<std::string> Win32Prompter::SaveFile(const forms::FileDialogRequest& request) {
   const auto buffer = RunFileDialog(request, FileDialog::Save);
   if (!buffer) return std::nullopt;
-  return std::string(buffer->data());
+  const std::vector<std::string> paths = UsablePaths({std::wstring(buffer->data())});
+  if (paths.empty()) return std::nullopt;
+  return paths.front();
 }
 
 // Rooted at the desktop, file-system folders only; `startFolder` is selected

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,7 +31,9 @@ class Win32Prompter : public forms::Prompter {
  private:
   enum class FileDialog { Open, OpenMany, Save };
   // The name buffer as the dialog filled it; nothing when the user cancelled.
-  std::optional<std::vector<char>> RunFileDialog(const forms::FileDialogRequest& request, FileDialog kind);
+  std::optional<std::vector<wchar_t>> RunFileDialog(const forms::FileDialogRequest& request, FileDialog kind);
+  // The chosen paths the program can use; the user is told of each other one.
+  std::vector<std::string> UsablePaths(const std::vector<std::wstring>& chosen);
 
   HWND owner_;
 };
@@ -45,6 +48,21 @@ std::string FileDialogFilter(std::string_view filter);
 // The files an open dialog with multiple selection put into its name buffer:
 // one full path, or the directory followed by the names chosen in it; each
 // part ends with a NUL, the last with two.
-std::vector<std::string> ChosenFiles(std::string_view buffer);
+template <class Char>
+std::vector<std::basic_string<Char>> ChosenFiles(std::basic_string_view<Char> buffer) {
+  using Text = std::basic_string<Char>;
+  std::vector<Text> parts;
+  while (!buffer.empty() && buffer.front() != Char{}) {
+    const std::size_t end = std::min(buffer.find(Char{}), buffer.size());
+    parts.emplace_back(buffer.substr(0, end));
+    buffer.remove_prefix(std::min(end + 1, buffer.size()));
+  }
+  if (parts.size() < 2) return parts;
+  const Text directory = parts.front();
+  const Text separator = directory.ends_with(Char{'\\'}) ? Text() : Text(1, Char{'\\'});
+  std::vector<Text> files;
+  for (auto name = parts.begin() + 1; name != parts.end(); ++name) files.push_back(directory + separator + *name);
+  return files;
+}
 
 }  // namespace pavane::win

@@ -91,13 +91,14 @@ TEST(FavoritesDialog, RemoveUpAndDownOnTheRealList) {
 }
 
 TEST(Win32Prompter, ChosenFilesAreOnePathOrADirectoryWithItsNames) {
-  using std::string_literals::operator""s;
-  EXPECT_EQ(win::ChosenFiles("C:\\ROMS\\A.SMC\0\0"s), Texts{"C:\\ROMS\\A.SMC"});
-  EXPECT_EQ(win::ChosenFiles("C:\\ROMS\0B.SMC\0A.SMC\0\0"s), (Texts{"C:\\ROMS\\B.SMC", "C:\\ROMS\\A.SMC"}));
-  EXPECT_EQ(win::ChosenFiles("C:\\\0A.SMC\0B.SMC\0\0"s), (Texts{"C:\\A.SMC", "C:\\B.SMC"}));
-  EXPECT_EQ(win::ChosenFiles("C:\\ROMS\0A.SMC"s), Texts{"C:\\ROMS\\A.SMC"});  // the end of the buffer ends it too
-  EXPECT_TRUE(win::ChosenFiles("\0\0"s).empty());
-  EXPECT_TRUE(win::ChosenFiles("").empty());
+  using namespace std::string_view_literals;
+  using Wide = std::vector<std::wstring>;
+  EXPECT_EQ(win::ChosenFiles(L"C:\\ROMS\\A.SMC\0\0"sv), Wide{L"C:\\ROMS\\A.SMC"});
+  EXPECT_EQ(win::ChosenFiles(L"C:\\ROMS\0B.SMC\0A.SMC\0\0"sv), (Wide{L"C:\\ROMS\\B.SMC", L"C:\\ROMS\\A.SMC"}));
+  EXPECT_EQ(win::ChosenFiles(L"C:\\\0A.SMC\0B.SMC\0\0"sv), (Wide{L"C:\\A.SMC", L"C:\\B.SMC"}));
+  EXPECT_EQ(win::ChosenFiles(L"C:\\ROMS\0A.SMC"sv), Wide{L"C:\\ROMS\\A.SMC"});  // the end of the buffer ends it too
+  EXPECT_TRUE(win::ChosenFiles(L"\0\0"sv).empty());
+  EXPECT_TRUE(win::ChosenFiles(L""sv).empty());
 }
 
 // The real open dialog with two names typed into its name field.

@@ -154,6 +154,39 @@ TEST_F(PavaneExeTest, AQuotedRomOnTheCommandLineIsChosenAfterZsnesCfgIsRead) {
   ASSERT_TRUE(testing::WaitForExit(process.Get()));
 }
 
+// "Open with" hands over a ROM whose name the code page cannot hold: it is
+// chosen by its short name, never by a name with "?" in place of letters.
+TEST_F(PavaneExeTest, ARomNamedOutsideTheCodePageIsChosenByItsShortName) {
+  const std::wstring rom = emulator.Temp().Path().wstring() + L"\\\u03a9\u03bc\u03ad\u03b3\u03b1.smc";
+  const HANDLE file = CreateFileW(rom.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  std::wstring commandLine =
+      L"\"" + std::filesystem::path(ExecutableDirectory()).wstring() + L"Pavane.exe\" \"" + rom + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  ASSERT_TRUE(
+      CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+  process.Reset(started.hProcess);
+  thread.Reset(started.hThread);
+
+  const HWND main = WaitForWindow([] {
+    const HWND window = FindWindowA("TMainForm", nullptr);
+    char caption[512] = {};
+    if (window) GetWindowTextA(window, caption, sizeof caption);
+    return std::string(caption).ends_with(".smc - Pavane") || std::string(caption).ends_with(".SMC - Pavane") ? window
+                                                                                                              : nullptr;
+  });
+  ASSERT_NE(main, nullptr) << "no ROM chosen; windows: " << TopLevelCaptions(started.dwProcessId);
+  char caption[512] = {};
+  GetWindowTextA(main, caption, sizeof caption);
+  const std::string chosen = std::string(caption).substr(0, std::string(caption).size() - 9);
+  EXPECT_EQ(chosen.find('?'), std::string::npos) << chosen;
+  EXPECT_NE(GetFileAttributesA(chosen.c_str()), INVALID_FILE_ATTRIBUTES) << chosen;
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(testing::WaitForExit(process.Get()));
+}
+
 // Sixty thousand stored favourites: the program starts without an error,
 // and closing it leaves the list stored as it was.
 TEST_F(PavaneExeTest, SixtyThousandFavoritesStartWithoutAnErrorAndStayStored) {

@@ -7,6 +7,7 @@
 
 #include "../test_key.h"
 #include "app/uninstall_win.h"
+#include "settings/file_io.h"
 #include "tests/support/scripted_prompter.h"
 #include "win32/registry.h"
 
@@ -31,9 +32,12 @@ TEST(UninstallSwitch, WithoutTheSwitchNothingIsAsked) {
   TestKey test;
   FillKey(test.path());
   ScriptedPrompter prompter;
-  EXPECT_FALSE(RunUninstallSwitch("\"C:\\Pavane\\Pavane.exe\"", "Pavane", kQuestion, test.path(), prompter));
-  EXPECT_FALSE(RunUninstallSwitch("C:\\SNES-Utils\\Pavane.exe", "Pavane", kQuestion, test.path(), prompter));
-  EXPECT_FALSE(RunUninstallSwitch("Pavane.exe C:\\ROMS\\SUPER-UFO.SMC", "Pavane", kQuestion, test.path(), prompter));
+  EXPECT_FALSE(
+      RunUninstallSwitch("\"C:\\Pavane\\Pavane.exe\"", FileExists, "Pavane", kQuestion, test.path(), prompter));
+  EXPECT_FALSE(
+      RunUninstallSwitch("C:\\SNES-Utils\\Pavane.exe", FileExists, "Pavane", kQuestion, test.path(), prompter));
+  EXPECT_FALSE(
+      RunUninstallSwitch("Pavane.exe C:\\ROMS\\SUPER-UFO.SMC", FileExists, "Pavane", kQuestion, test.path(), prompter));
   EXPECT_TRUE(prompter.Requests().empty());
   EXPECT_TRUE(win::RegistryKeyExists(test.path()));
 }
@@ -43,7 +47,7 @@ TEST(UninstallSwitch, AnsweredNoGoesOnWithTheKeyKept) {
   FillKey(test.path());
   ScriptedPrompter prompter;
   prompter.Answer(Answer::No);
-  EXPECT_FALSE(RunUninstallSwitch("C:\\Pavane\\Pavane.exe -u", "Pavane", kQuestion, test.path(), prompter));
+  EXPECT_FALSE(RunUninstallSwitch("C:\\Pavane\\Pavane.exe -u", FileExists, "Pavane", kQuestion, test.path(), prompter));
   ASSERT_EQ(prompter.Requests().size(), 1u);
   EXPECT_EQ(prompter.Requests()[0].message.text, kQuestion);
   EXPECT_EQ(prompter.Requests()[0].message.caption, "Pavane");
@@ -57,7 +61,8 @@ TEST(UninstallSwitch, AnsweredYesRemovesTheKeyAndEnds) {
   FillKey(test.path());
   ScriptedPrompter prompter;
   prompter.Answer(Answer::Yes);
-  EXPECT_TRUE(RunUninstallSwitch("\"C:\\my-utils\\Pavane.exe\" -u", "Pavane", kQuestion, test.path(), prompter));
+  EXPECT_TRUE(
+      RunUninstallSwitch("\"C:\\my-utils\\Pavane.exe\" -u", FileExists, "Pavane", kQuestion, test.path(), prompter));
   EXPECT_EQ(prompter.Requests().size(), 1u);
   EXPECT_FALSE(win::RegistryKeyExists(test.path() + "\\Favorites"));
   EXPECT_FALSE(win::RegistryKeyExists(test.path()));
@@ -67,7 +72,7 @@ TEST(UninstallSwitch, AnsweredYesWithoutAKeyEndsSilently) {
   TestKey test;
   ScriptedPrompter prompter;
   prompter.Answer(Answer::Yes);
-  EXPECT_TRUE(RunUninstallSwitch("Pavane.exe -U", "Pavane", kQuestion, test.path(), prompter));
+  EXPECT_TRUE(RunUninstallSwitch("Pavane.exe -U", FileExists, "Pavane", kQuestion, test.path(), prompter));
   EXPECT_EQ(prompter.Requests().size(), 1u);
   EXPECT_FALSE(win::RegistryKeyExists(test.path()));
 }
@@ -104,7 +109,7 @@ TEST(UninstallSwitch, AKeyThatCannotBeDeletedIsNamed) {
   }
   ScriptedPrompter prompter;
   prompter.Answer(Answer::Yes).Answer(Answer::Ok);
-  EXPECT_TRUE(RunUninstallSwitch("Pavane.exe -U", "Pavane", kQuestion, test.path(), prompter));
+  EXPECT_TRUE(RunUninstallSwitch("Pavane.exe -U", FileExists, "Pavane", kQuestion, test.path(), prompter));
   ASSERT_EQ(prompter.Requests().size(), 2u);
   const forms::MessageRequest& told = prompter.Requests()[1].message;
   EXPECT_NE(told.text.find("HKEY_CURRENT_USER\\" + favorites), std::string::npos) << told.text;
