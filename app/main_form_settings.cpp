@@ -112,6 +112,11 @@ ConfigLocation TMainForm::ConfigFileLocation() const {
 
 void TMainForm::ReadConfigButtonClick() {
   const ConfigLocation location = ConfigFileLocation();
+  // Too long a path is not missing: it could be neither made nor saved.
+  if (!CanSave(location.path)) {
+    ShowError(PathTooLongError(location.path).message);
+    return;
+  }
   if (!DirectoryExists(location.directory)) {
     if (Ask(FormatText(TEXT_CREATE_DIRECTORY, location.directory)) != forms::Answer::Yes) return;
     if (!CreateDirectoryOneLevel(location.directory)) {

@@ -30,6 +30,8 @@
 #define TEXT_UNUSABLE_NAME                                                                                      \
   "The name '%s' cannot be used: it has letters that this system's code page does not hold, and no short name " \
   "that does.\n\nRename it with letters of the system's language, or choose another."
+#define TEXT_PATH_TOO_LONG \
+  "The path '%s' is too long.\n\nWindows programs take paths of up to 259 characters: choose a shorter one."
 
 #ifdef __cplusplus
 #include <string>

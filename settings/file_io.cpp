@@ -17,7 +17,29 @@ FileError CannotOpenError(std::string_view path) {
 
 FileError CannotCreateError(std::string_view path) { return {FormatText("Kann Datei %s nicht erstellen", path)}; }
 
+FileError PathTooLongError(std::string_view path) { return {FormatText(TEXT_PATH_TOO_LONG, path)}; }
+
 std::string TemporaryFileFor(const std::string& path) { return path + ".pavane-save"; }
+
+bool CanRead(std::string_view path) { return path.size() <= kLongestPath; }
+
+bool CanSave(const std::string& path) { return CanRead(TemporaryFileFor(path)); }
+
+std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error, std::uint64_t maxSize) {
+  if (!CanRead(path)) {
+    error = PathTooLongError(path);
+    return std::nullopt;
+  }
+  return ReadFileBytes(path, error, maxSize);
+}
+
+bool WriteWholeFile(const std::string& path, std::span<const std::string_view> pieces, FileError& error) {
+  if (!CanSave(path)) {
+    error = PathTooLongError(path);
+    return false;
+  }
+  return ReplaceFileBytes(path, pieces, error);
+}
 
 namespace {
 std::optional<std::size_t>& WriteFault() {

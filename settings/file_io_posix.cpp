@@ -39,7 +39,7 @@ void AskForLargePages([[maybe_unused]] char* buffer, [[maybe_unused]] std::size_
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error, std::uint64_t maxSize) {
+std::optional<std::string> ReadFileBytes(const std::string& path, FileError& error, std::uint64_t maxSize) {
   const std::string file = SystemPath(path);
   const int fd = open(file.c_str(), O_RDONLY);
   struct stat info {};
@@ -86,7 +86,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool WriteWholeFile(const std::string& path, std::span<const std::string_view> pieces, FileError& error) {
+bool ReplaceFileBytes(const std::string& path, std::span<const std::string_view> pieces, FileError& error) {
   const std::string file = SystemPath(path);
   struct stat target {};
   const bool exists = stat(file.c_str(), &target) == 0;

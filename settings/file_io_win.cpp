@@ -8,7 +8,7 @@
 
 namespace pavane {
 
-std::optional<std::string> ReadWholeFile(const std::string& path, FileError& error, std::uint64_t maxSize) {
+std::optional<std::string> ReadFileBytes(const std::string& path, FileError& error, std::uint64_t maxSize) {
   win::UniqueFile file(
       CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
@@ -66,7 +66,7 @@ bool ReplaceFile(const std::string& temporary, const std::string& path) {
 
 }  // namespace
 
-bool WriteWholeFile(const std::string& path, std::span<const std::string_view> pieces, FileError& error) {
+bool ReplaceFileBytes(const std::string& path, std::span<const std::string_view> pieces, FileError& error) {
   // A read-only file stays as it is, as it would if it were written in place;
   // a directory cannot become a file, and waiting does not change that.
   const DWORD attributes = GetFileAttributesA(path.c_str());

@@ -170,6 +170,23 @@ TEST_F(MainFormSettingsTest, ReadAndSaveKeepEveryByteAroundANul) {
   EXPECT_EQ(ConfigLinesFromBytes(saved).size(), 23u);  // the four read, and the 19 owned lines missing
 }
 
+// A directory the system's file functions cannot reach is not called
+// missing: Read and Save say that it is too long.
+TEST_F(MainFormSettingsTest, ADirectoryTooLongToUseIsSaidToBeSo) {
+  const std::string directory = Directory() + "\\" + std::string(250, 'd');
+  const std::string path = directory + "\\ZSNES.CFG";
+  const std::string tooLong = "The path '" + path +
+                              "' is too long.\n\nWindows programs take paths of up to 259 characters: choose a "
+                              "shorter one.";
+  Window().Type("ZSnesDirEdit", directory);
+  Prompter().Answer(Answer::Ok).Answer(Answer::Ok);
+  Window().Click("ReadConfigButton");
+  State().preferences.CfgOverwritePrompt = false;
+  EXPECT_EQ(Form().SaveToConfigFile(), TMainForm::SaveOutcome::Failed);
+  EXPECT_EQ(Prompter().MessageTexts(), (std::vector<std::string>{tooLong, tooLong}));
+  EXPECT_FALSE(DirectoryExists(directory));
+}
+
 TEST_F(MainFormSettingsTest, SaveIntoAMissingDirectoryReportsTheFile) {
   const std::string missing = Directory() + "\\gone\\ZSNES.CFG";
   Window().Type("ZSnesDirEdit", Directory() + "\\gone");
