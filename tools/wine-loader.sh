@@ -12,6 +12,14 @@ fi
 wine() { "${wine_command[@]}" "$@"; }
 wineserver() { "${wineserver_command[@]}" "$@"; }
 
+# Runs in one prefix take turns: takes the lock of the prefix $1 until the
+# caller ends. Wine's servers outlive a run, so the commands that start them
+# are run with {wine_prefix_lock}>&- to leave the lock behind.
+wine_take_prefix() {
+  exec {wine_prefix_lock}>"$1.run-lock"
+  flock "$wine_prefix_lock"
+}
+
 # What is known of a Wine run that hangs: WHAT, the processes of the prefix's
 # Wine, and the last lines the run wrote to the FILES given.
 wine_hang_report() {

@@ -8,7 +8,9 @@ set -euo pipefail
 prefix=$1 folder=$2
 tools=$(dirname "$0")/../../../tools
 source "$tools/wine-loader.sh"
-"$tools/wine-prefix" "$prefix"
+# Ending the prefix's Wine below must not end another test's run in it.
+wine_take_prefix "$prefix"
+"$tools/wine-prefix" "$prefix" {wine_prefix_lock}>&-
 rm -rf "$folder"
 mkdir -p "$folder"/{EMU/ZSNES,GAMES/ZSNES,ZSNES.040,.hidden,LOOP}
 touch "$folder"/{EMU/ZSNES,GAMES/ZSNES,ZSNES.040,.hidden}/ZSNES.EXE
