@@ -12,5 +12,5 @@ start_xserver() {
     return 1
   fi
   export DISPLAY=":$number"
-  trap 'kill "$XVFB_PID" 2>/dev/null; wineserver -k 2>/dev/null; wineserver -w 2>/dev/null || true' EXIT
+  trap 'kill "$XVFB_PID" 2>/dev/null; { wineserver -k && wineserver -w; } 2>/dev/null || true' EXIT
 }
