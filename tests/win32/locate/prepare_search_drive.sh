@@ -6,7 +6,11 @@
 # deeper than the longest path the ANSI functions accept.
 set -euo pipefail
 prefix=$1 folder=$2
-"$(dirname "$0")/../../../tools/wine-prefix" "$prefix"
+tools=$(dirname "$0")/../../../tools
+source "$tools/wine-loader.sh"
+# Ending the prefix's Wine below must not end another test's run in it.
+wine_take_prefix "$prefix"
+"$tools/wine-prefix" "$prefix" {wine_prefix_lock}>&-
 rm -rf "$folder"
 mkdir -p "$folder"/{EMU/ZSNES,GAMES/ZSNES,ZSNES.040,.hidden,LOOP}
 touch "$folder"/{EMU/ZSNES,GAMES/ZSNES,ZSNES.040,.hidden}/ZSNES.EXE
