@@ -48,6 +48,7 @@ bool operator==(const ConfigLines& left, const ConfigLines& right) {
 
 namespace {
 
+// memchr finds each LF a good deal faster than a loop over every byte.
 std::size_t CountLineFeeds(std::string_view text) {
   std::size_t count = 0;
   for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1)) ++count;
@@ -55,6 +56,20 @@ std::size_t CountLineFeeds(std::string_view text) {
 }
 
 }  // namespace
+
+char ConfigLines::FirstVisibleUpper(std::size_t index) const {
+  std::string_view text;
+  if (index >= ReadCount() || IsReplaced(index)) {
+    text = (*this)[index];
+  } else {
+    // Up to the next line's start: the line end's bytes are blanks too.
+    text = std::string_view(*bytes_).substr(StartOf(index), StartOf(index + 1) - StartOf(index));
+  }
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) > 32) return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  return 0;
+}
 
 ConfigLines ConfigLinesFromBytes(std::string bytes) {
   // Files are refused long before this size; places are counted in 31 bits.
@@ -64,6 +79,7 @@ ConfigLines ConfigLinesFromBytes(std::string bytes) {
   // A large file has many lines: room for all of them, and the end, at once.
   lines.starts_.reserve(CountLineFeeds(text) + 2);
   std::size_t start = 0;
+  std::size_t crLfEnds = 0;
   while (start < text.size()) {
     lines.starts_.push_back(static_cast<std::uint32_t>(start));
     // Lines end in LF or CR LF nearly always, so a CR is looked for only up to the next LF.
@@ -71,9 +87,13 @@ ConfigLines ConfigLinesFromBytes(std::string bytes) {
     const std::size_t carriageReturn = text.substr(start, lineFeed - start).find('\r');
     const std::size_t end = carriageReturn == std::string_view::npos ? lineFeed : start + carriageReturn;
     start = end + 1;
-    if (end < lineFeed && start == lineFeed) ++start;
+    if (end < lineFeed && start == lineFeed) {
+      ++start;
+      ++crLfEnds;
+    }
   }
   if (!lines.starts_.empty()) lines.starts_.push_back(static_cast<std::uint32_t>(text.size()));
+  lines.readEndsInCrLf_ = crLfEnds == lines.ReadCount();
   lines.bytes_ = std::make_shared<const std::string>(std::move(bytes));
   return lines;
 }
@@ -94,17 +114,33 @@ ConfigBytes ConfigLinesAsPieces(const ConfigLines& lines) {
       places.push_back({copied, start, length});
     }
   };
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const bool asRead = i < lines.ReadCount() && !lines.IsReplaced(i);
-    const std::size_t start = asRead ? lines.StartOf(i) : 0;
-    const std::size_t length = asRead ? lines.ReadLine(i).size() : 0;
-    if (asRead && read.substr(start + length, 2) == "\r\n") {
-      add(false, start, length + 2);
-    } else {
-      const std::size_t at = result.copied.size();
-      result.copied += lines[i];
-      result.copied += "\r\n";
-      add(true, at, result.copied.size() - at);
+  auto copy = [&](std::string_view line) {
+    const std::size_t at = result.copied.size();
+    result.copied += line;
+    result.copied += "\r\n";
+    add(true, at, result.copied.size() - at);
+  };
+  if (lines.readEndsInCrLf_) {
+    // The lines between two replaced ones are one run of the bytes read.
+    std::size_t run = 0;
+    for (const auto& [index, line] : lines.replaced_) {
+      if (index > run) add(false, lines.StartOf(run), lines.StartOf(index) - lines.StartOf(run));
+      copy(line);
+      run = index + 1;
+    }
+    const std::size_t readCount = lines.ReadCount();
+    if (readCount > run) add(false, lines.StartOf(run), lines.StartOf(readCount) - lines.StartOf(run));
+    for (const std::string& line : lines.appended_) copy(line);
+  } else {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const bool asRead = i < lines.ReadCount() && !lines.IsReplaced(i);
+      const std::size_t start = asRead ? lines.StartOf(i) : 0;
+      const std::size_t length = asRead ? lines.ReadLine(i).size() : 0;
+      if (asRead && read.substr(start + length, 2) == "\r\n") {
+        add(false, start, length + 2);
+      } else {
+        copy(lines[i]);
+      }
     }
   }
   const std::string_view copied(result.copied);
@@ -166,9 +202,10 @@ std::vector<std::optional<std::size_t>> FindKeyLines(const ConfigLines& lines,
   std::vector<std::optional<std::size_t>> found(upperKeys.size());
   std::size_t missing = upperKeys.size();
   for (std::size_t i = 0; i < lines.size() && missing > 0; ++i) {
-    const std::string_view line = TrimLeft(lines[i]);
-    if (line.empty()) continue;
-    for (const std::size_t k : keysByFirst[static_cast<unsigned char>(AsciiUpper(line.front()))]) {
+    const auto& candidates = keysByFirst[static_cast<unsigned char>(lines.FirstVisibleUpper(i))];
+    if (candidates.empty()) continue;
+    const std::string_view line = lines[i];
+    for (const std::size_t k : candidates) {
       if (found[k] || !LineHasKey(line, upperKeys[k])) continue;
       found[k] = i;
       --missing;

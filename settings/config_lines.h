@@ -64,6 +64,11 @@ class ConfigLines {
   void Replace(std::size_t index, std::string line);
   void Append(std::string line);
 
+  // The line's first byte above a blank (blanks and control characters are
+  // 32 and below), upper-cased if it is a letter a to z; 0 when there is
+  // none. Cheaper than the line itself: the line's end is not looked for.
+  char FirstVisibleUpper(std::size_t index) const;
+
   friend bool operator==(const ConfigLines& left, const ConfigLines& right);
 
  private:
@@ -84,6 +89,9 @@ class ConfigLines {
 
   std::shared_ptr<const std::string> bytes_;
   std::vector<std::uint32_t> starts_;
+  // Every line read ends in CR LF, as a save writes it: the lines not
+  // replaced go out as runs of the bytes read without being looked at.
+  bool readEndsInCrLf_ = false;
   std::map<std::size_t, std::string> replaced_;
   std::vector<std::string> appended_;
 };

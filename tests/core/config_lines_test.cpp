@@ -76,6 +76,13 @@ TEST(ConfigLinesBytes, UnchangedCrLfRunsAreWrittenFromTheBytesRead) {
   EXPECT_EQ(bytes.copied, "B\r\nd\r\ne\r\nf\r\n");
   EXPECT_EQ(bytes.pieces, (std::vector<std::string_view>{"a\r\n", "B\r\n", "c\r\n", "d\r\ne\r\nf\r\n"}));
 
+  // Where every line read ends in CR LF, the first and the last line replaced too.
+  ConfigLines crLf = ConfigLinesFromBytes("a\r\nb\r\nc\r\n");
+  crLf.Replace(2, "C");
+  crLf.Replace(0, "A");
+  crLf.Append("x");
+  EXPECT_EQ(ConfigLinesToBytes(crLf), "A\r\nb\r\nC\r\nx\r\n");
+
   // A large CR LF file saved with new settings: a few pieces, and only the key lines copied.
   std::string file;
   for (int i = 0; i < 5000; ++i)
