@@ -12,6 +12,8 @@ X (259, 66), A (283, 91), B (252, 109), Y (232, 82), L (82, 21), R (258, 21).
 
 import math
 
+from picture import Picture
+
 WIDTH, HEIGHT = 325, 159
 
 BACKGROUND = (236, 236, 240)
@@ -87,8 +89,8 @@ def in_pad(x, y):
     return (68 <= x < 85 and 59 <= y < 120) or (46 <= x < 107 and 81 <= y < 98)
 
 
-def controller(picture_class):
-    pic = picture_class(WIDTH, HEIGHT, BACKGROUND)
+def draw():
+    pic = Picture(WIDTH, HEIGHT, BACKGROUND)
     for y in range(HEIGHT):
         for x in range(WIDTH):
             px, py = x + 0.5, y + 0.5
