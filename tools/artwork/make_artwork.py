@@ -30,6 +30,9 @@ if importlib.util.find_spec('PIL') is None:
         os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON, os.path.abspath(__file__)] + sys.argv[1:])
     sys.exit('make_artwork: Pillow is missing; tools/install-deps installs it (python3-pil)')
 
+# The picture modules are imported from the source tree, which they would
+# otherwise leave a __pycache__ folder in.
+sys.dont_write_bytecode = True
 import about_banner
 import about_glyph
 import controller
