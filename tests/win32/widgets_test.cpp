@@ -13,6 +13,8 @@
 #include "tests/support/scripted_prompter.h"
 #include "tests/win32/form_test_support.h"
 #include "tests/win32/test_key.h"
+#include "tests/win32/user_input.h"
+#include "tests/win32/window_script.h"
 #include "widgets/explorer_button_win.h"
 #include "widgets/gradient_form_win.h"
 
@@ -43,27 +45,31 @@ class GradientCaptionTest : public ::testing::Test {
     const int frameY = GetSystemMetrics(SM_CYDLGFRAME);
     return {frameX, frameY, window.right - window.left - frameX, frameY + GetSystemMetrics(SM_CYCAPTION) - 1};
   }
-  COLORREF PixelAt(int x, int y) {
-    const HDC dc = GetWindowDC(Window().Handle());
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(Window().Handle(), dc);
-    return colour;
-  }
-  // Repaints the frame and reads the caption's two ends and whether white text shows.
+  // The caption's two ends and whether white text shows, as the screen
+  // shows them: nothing asks for a repaint first.
   struct Ends {
     COLORREF left, right;
     bool whiteText;
   };
   Ends Read() {
-    RedrawWindow(Window().Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    win::PumpMessages();
-    const RECT c = Caption();
+    testing::user::Settle(150);
+    RECT window;
+    GetWindowRect(Window().Handle(), &window);
+    RECT c = Caption();
+    OffsetRect(&c, window.left, window.top);
+    const testing::user::ScreenArea caption(c);
     const int middle = (c.top + c.bottom) / 2;
-    bool white = false;
-    for (int x = c.left + 22; x < c.left + 80; ++x) {
-      for (int y = c.top + 2; y < c.bottom - 2; ++y) white |= PixelAt(x, y) == RGB(255, 255, 255);
-    }
-    return {PixelAt(c.left, middle), PixelAt(c.right - 1, c.top), white};
+    const testing::user::ScreenArea text({c.left + 22, c.top + 2, c.left + 80, c.bottom - 2});
+    return {caption.At(c.left, middle), caption.At(c.right - 1, c.top), text.Holds(RGB(255, 255, 255))};
+  }
+
+  // Gives `other` the activation, below the main window where it hides none of its caption.
+  void ActivateAway(testing::RecordingForm& other) {
+    RECT window;
+    GetWindowRect(Window().Handle(), &window);
+    SetWindowPos(other.window.Handle(), nullptr, window.left, window.bottom, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetActiveWindow(other.window.Handle());
+    win::PumpMessages();
   }
 
   AppState state;
@@ -80,8 +86,7 @@ TEST_F(GradientCaptionTest, RunsFromBlackToTheCaptionColourOfItsStateWithWhiteTe
 
   // Another window takes the activation.
   testing::RecordingForm other(MainFormLayout());
-  SetActiveWindow(other.window.Handle());
-  win::PumpMessages();
+  ActivateAway(other);
   const Ends inactive = Read();
   EXPECT_EQ(inactive.left, RGB(0, 0, 0));
   EXPECT_TRUE(Near(inactive.right, GetSysColor(COLOR_INACTIVECAPTION))) << std::hex << inactive.right;
@@ -96,6 +101,41 @@ TEST_F(GradientCaptionTest, NeverMeansASolidFillOfTheState) {
   caption.SetGradientStartColor(0x0000FF);  // red
   caption.SetPaintGradient(widgets::TGradientForm::PaintWhen::Always);
   EXPECT_EQ(Read().left, RGB(255, 0, 0));
+}
+
+// The same ROM chosen twice sets the caption to the text it has; neither
+// that, nor a message box over the window, nor the activation going and
+// coming back may leave the system's own caption on the screen.
+TEST_F(GradientCaptionTest, StaysOnTheScreenWhenTheSameRomIsChosenTwiceAndUnderAMessageBox) {
+  auto expectGradient = [this](const char* when, bool active) {
+    const Ends seen = Read();
+    EXPECT_EQ(seen.left, RGB(0, 0, 0)) << when;
+    EXPECT_TRUE(Near(seen.right, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION)))
+        << when << ": " << std::hex << seen.right;
+    EXPECT_TRUE(seen.whiteText) << when;
+  };
+  prompter.OpenAnswer("C:\\ROMS\\GAME.SMC").OpenAnswer("C:\\ROMS\\GAME.SMC");
+  testing::user::Press({VK_CONTROL, 'O'});
+  ASSERT_EQ(Window().Caption(), "C:\\ROMS\\GAME.SMC - Pavane");
+  expectGradient("a ROM chosen", true);
+  testing::user::Press({VK_CONTROL, 'O'});
+  EXPECT_EQ(prompter.Requests().size(), 2u);
+  expectGradient("the same ROM chosen again", true);
+
+  {
+    testing::WindowScript user("A question", [&](HWND box) {
+      expectGradient("under a message box", false);
+      testing::ClickButton(box, "OK");
+    });
+    MessageBoxA(Window().Handle(), "Over the main window", "A question", MB_OK);
+  }
+  expectGradient("after the message box", true);
+
+  testing::RecordingForm other(MainFormLayout());
+  ActivateAway(other);
+  expectGradient("another window active", false);
+  SetActiveWindow(Window().Handle());
+  expectGradient("active again", true);
 }
 
 TEST_F(GradientCaptionTest, WindowTextQueriesAreAnsweredFromTheStoredCaption) {
