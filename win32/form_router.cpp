@@ -249,6 +249,11 @@ bool FormWindow::Impl::Route(HWND window, UINT message, WPARAM wParam, LPARAM lP
       result = *brush;
       return true;
     }
+    case WM_CANCELMODE:
+      // The system sends it to the active window when a dialog or message box
+      // comes up; the capture a painted control's press holds is given up too.
+      if (pressedPainted && GetCapture() == controls[*pressedPainted].container) ReleaseCapture();
+      return false;
     case WM_PAINT: {
       if (!HoldsPainted(*this, window)) return false;
       PAINTSTRUCT paint;

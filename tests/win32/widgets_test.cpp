@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <thread>
 
 #include "app/main_form_layout.h"
 #include "app/program_win.h"
@@ -196,6 +199,81 @@ TEST(ExplorerButtonPress, AReleaseOutsideTheButtonFiresNoClickAndOneInsideDoes) 
   form.window.ShowPage("SwitchesTab");  // where no other control, tab or menu has the letter R
   form.PressAlt('r');
   EXPECT_EQ(form.calls.size(), 1u) << "a disabled button takes neither pointer nor accelerator";
+}
+
+enum class Look { Flat, Raised, Sunken };
+
+// How a toolbar button looks on the screen: its top-left corner is light in
+// the raised frame and dark in the sunken one.
+Look LookOf(const win::FormWindow& window, std::string_view name) {
+  const auto& b = window.Spec(name).bounds;
+  POINT corner{b.left, b.top};
+  ClientToScreen(window.Control("ToolBar"), &corner);
+  const COLORREF seen =
+      testing::user::ScreenArea({corner.x, corner.y, corner.x + 1, corner.y + 1}).At(corner.x, corner.y);
+  if (seen == GetSysColor(COLOR_BTNSHADOW)) return Look::Sunken;
+  if (seen == GetSysColor(COLOR_BTNHIGHLIGHT)) return Look::Raised;
+  return Look::Flat;
+}
+
+// The pointer is taken away from a button held down on it: by another
+// window's capture, by the system's cancel (a dialog coming up) or by a
+// message box. Each time the button stands up again, lit while the pointer
+// is over it, and the release fires nothing.
+TEST(ExplorerButtonPress, ItStandsUpAgainAndFiresNothingWhenThePointerIsTakenAway) {
+  testing::RecordingForm other(MainFormLayout());
+  testing::RecordingForm form(MainFormLayout());
+  RECT below;
+  GetWindowRect(form.window.Handle(), &below);
+  SetWindowPos(other.window.Handle(), nullptr, below.left, below.bottom, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SetForegroundWindow(form.window.Handle());
+  const HWND toolbar = form.window.Control("ToolBar");
+  testing::user::MoveTo(toolbar, testing::MiddleOf(form.window, "RunButton"));
+  auto takeAway = [&](const char* how, const std::function<void()>& take) {
+    SetForegroundWindow(form.window.Handle());
+    testing::user::LeftButton(true);
+    EXPECT_EQ(LookOf(form.window, "RunButton"), Look::Sunken) << how;
+    take();
+    testing::user::Settle();
+    EXPECT_EQ(LookOf(form.window, "RunButton"), Look::Raised) << how;
+    testing::user::LeftButton(false);
+    ReleaseCapture();
+    EXPECT_TRUE(form.calls.empty()) << how;
+  };
+  takeAway("another window's capture", [&] { SetCapture(other.window.Handle()); });
+  takeAway("the system's cancel", [&] { SendMessageA(form.window.Handle(), WM_CANCELMODE, 0, 0); });
+  takeAway("a message box", [&] {
+    testing::WindowScript user("A question", [&](HWND box) {
+      EXPECT_NE(LookOf(form.window, "RunButton"), Look::Sunken) << "under the message box";
+      testing::ClickButton(box, "OK");
+    });
+    MessageBoxA(form.window.Handle(), "Over the main window", "A question", MB_OK);
+  });
+  testing::user::Click(toolbar, testing::MiddleOf(form.window, "RunButton"));
+  EXPECT_EQ(form.calls, std::vector<std::string>{"RunClick"}) << "a press that keeps the pointer clicks";
+}
+
+// Alt and the marked letter press the button as the pointer would: the user
+// sees it sunk before it comes up and fires, and flat again afterwards.
+TEST(ExplorerButtonPress, ItsAcceleratorShowsItSunkenBeforeTheClick) {
+  testing::RecordingForm form(MainFormLayout());
+  form.window.ShowPage("SwitchesTab");  // where no other control, tab or menu has the letter R
+  SetForegroundWindow(form.window.Handle());
+  testing::user::MoveTo(form.window.Handle(), {2, 300});
+  std::atomic<bool> done = false;
+  std::atomic<bool> sunkenSeen = false;
+  std::thread watcher([&] {
+    while (!done) {
+      if (LookOf(form.window, "RunButton") == Look::Sunken) sunkenSeen = true;
+      Sleep(2);
+    }
+  });
+  testing::user::Press({VK_MENU, 'R'});
+  done = true;
+  watcher.join();
+  EXPECT_TRUE(sunkenSeen);
+  EXPECT_EQ(form.calls, std::vector<std::string>{"RunClick"});
+  EXPECT_EQ(LookOf(form.window, "RunButton"), Look::Flat);
 }
 
 }  // namespace
