@@ -244,7 +244,7 @@ bool FormWindow::Impl::Route(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_CTLCOLORSTATIC: {
       const auto index = IndexOfWindow(reinterpret_cast<HWND>(lParam));
       if (!index) return false;
-      const auto brush = controls[*index].kind->StaticColors(reinterpret_cast<HDC>(wParam));
+      const auto brush = controls[*index].kind->StaticColors(controls[*index], reinterpret_cast<HDC>(wParam));
       if (!brush) return false;
       result = *brush;
       return true;

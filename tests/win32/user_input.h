@@ -8,22 +8,43 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "win32/form_window.h"
 
 namespace pavane::testing::user {
 
+// A menu opened by the keys runs a loop of its own that waits for more keys;
+// this ends it, so that the test fails instead of hanging.
+inline bool& MenuWasOpen() {
+  static bool open = false;
+  return open;
+}
+inline void CALLBACK EndOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE)) {
+    MenuWasOpen() = true;
+    EndMenu();
+  }
+}
+
 // Runs what is queued, and waits a moment for what the system still delivers
 // (input, the screen's copy of what was painted).
-inline void Settle(DWORD milliseconds = 60) {
+inline void Settle(DWORD milliseconds = 25) {
+  const UINT_PTR watch = SetTimer(nullptr, 0, 200, &EndOpenMenu);
   const DWORD start = GetTickCount();
   do {
     win::PumpMessages();
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   } while (GetTickCount() - start < milliseconds);
   win::PumpMessages();
+  KillTimer(nullptr, watch);
+  if (std::exchange(MenuWasOpen(), false)) ADD_FAILURE() << "a menu opened and took the keys that followed";
 }
 
 inline INPUT KeyInput(WORD key, bool up) {
