@@ -63,7 +63,8 @@ struct Control {
   std::string_view onDoubleClick = {};  // list boxes: an entry is double-clicked (after the click's selection)
   std::string_view onChanging = {};     // up-down: before the position moves
   std::string_view onEnter = {};        // the control receives the focus
-  std::string_view onKeyDown = {};      // a key goes down (its virtual-key code), before the form's own keys
+  std::string_view onKeyDown = {};      // a key goes down (its virtual-key code), before the form's own keys;
+                                        // Shift, Ctrl and Alt when they come up with no other key between
   std::string_view onKeyPress = {};     // a character is typed
   std::string_view onMouseEnter = {};   // painted controls: the pointer comes over it, leaves it,
   std::string_view onMouseLeave = {};   // a button goes down on it, and comes up again
@@ -78,7 +79,8 @@ struct Control {
   bool wordWrap = false;               // labels: keep the declared size and wrap; others fit their text
   bool path = false;                   // labels: a path, on one line at the declared size, its middle
                                        // left out when it is too long; the whole of it in a tooltip
-  bool readOnly = false;               // edits: selectable, not editable
+  bool readOnly = false;               // edits: not editable; the text centred, never scrolled, and the
+                                       // whole field highlighted while it has the focus
   bool multiSelect = false;            // list boxes: Shift and Ctrl extend the selection
   int itemHeight = 0;                  // lists; 0: the system's
   int resource = 0;                    // picture or glyph resource
@@ -116,8 +118,9 @@ struct Form {
   std::string_view onPopupMenuOpen = {};  // handler raised when the pop-up menu is about to open
   std::string_view initialFocus = {};
   int icon = 0;
-  std::string_view onDestroy = {};    // handler raised when the form goes, however it is closed
-  std::string_view onDropFiles = {};  // files are dropped on the form outside controls that take them
+  std::string_view onDestroy = {};     // handler raised when the form goes, however it is closed
+  std::string_view onDropFiles = {};   // files are dropped on the form outside controls that take them
+  bool enterAndEscapeAreKeys = false;  // neither presses a button nor ends the form: its key-down controls take them
 };
 
 }  // namespace pavane::forms

@@ -17,11 +17,12 @@ constexpr forms::Control MarkerBar(std::string_view name, forms::Bounds bounds) 
   return {.kind = forms::Kind::Shape, .name = name, .bounds = bounds, .color = kMarkerBarColor};
 }
 
-// The field of `position`: its Tag and its place in the tab order.
-constexpr forms::Control ButtonField(std::string_view name, std::size_t position, int left, int top) {
+// The field of `position`: its Tag and its place in the tab order. It is as
+// wide as the widest text it shows needs, at every DPI.
+constexpr forms::Control ButtonField(std::string_view name, std::size_t position, int left, int top, int width) {
   return {.kind = forms::Kind::Edit,
           .name = name,
-          .bounds = {left, top, 56, 21},
+          .bounds = {left, top, width, 21},
           .tabOrder = static_cast<int>(position),
           .tag = static_cast<int>(position),
           .readOnly = true};

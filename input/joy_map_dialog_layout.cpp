@@ -11,8 +11,11 @@ namespace ui = joy_map_dialog;
 using forms::Control;
 using forms::Kind;
 
+// Wide enough for a two-digit button number that a stored map may hold.
+constexpr int kFieldWidth = 60;
+
 constexpr Control Field(std::size_t position, int left, int top) {
-  Control field = ButtonField(ui::Fields[position], position, left, top);
+  Control field = ButtonField(ui::Fields[position], position, left, top, kFieldWidth);
   field.onKeyPress = "BtnKeyPress";
   return field;
 }
@@ -34,8 +37,8 @@ constexpr std::array kControls{
     MarkerBar("Shape10", {262, 130, 4, 95}),
     MarkerBar("Shape11", {315, 137, 54, 4}),
     MarkerBar("Shape12", {284, 155, 85, 4}),
-    Field(0, 195, 217),  // Start
-    Field(1, 134, 217),  // Select
+    Field(0, 194, 217),  // Start
+    Field(1, 132, 217),  // Select
     Field(2, 256, 225),  // Y
     Field(3, 368, 97),   // X
     Field(4, 368, 153),  // B

@@ -7,6 +7,9 @@
 namespace pavane::widgets {
 namespace {
 
+// How long a button pressed by its accelerator letter shows sunken.
+constexpr DWORD kPressShownMs = 100;
+
 Rgb SystemRgb(int index) {
   const COLORREF color = GetSysColor(index);
   return {GetRValue(color), GetGValue(color), GetBValue(color)};
@@ -329,15 +332,24 @@ void TExplorerButton::PointerDown(POINT) {
   if (HasDropDown()) DropDown();
 }
 
+// A drop-down button's menu takes the pointer while the button is down; that
+// press ends when the menu closes.
+void TExplorerButton::PointerLost() {
+  if (HasDropDown()) return;
+  state_.EndPressWithoutClick(PointerIsInside());
+  Repaint();
+}
+
 void TExplorerButton::PointerUp(POINT point) {
   const bool click = state_.Release(HitTest(point), HasDropDown(), GroupSiblings());
   InvalidateRect(Site().Container(), nullptr, TRUE);
   if (click) Site().RaiseClick();
 }
 
-// Alt and the caption's letter: lit, pressed and released as by the pointer.
+// Alt and the caption's letter: lit, pressed and released as by the pointer,
+// the sunken look shown long enough to be seen.
 void TExplorerButton::Press() {
-  if (!state_.Enabled()) return;
+  if (!state_.Enabled() || state_.Pressed()) return;
   state_.PointerEnter();
   Repaint();
   state_.Press();
@@ -345,10 +357,23 @@ void TExplorerButton::Press() {
     DropDown();
     return;
   }
+  Repaint();
+  ShowPressed();
   const bool click = state_.Release(true, false, GroupSiblings());
   state_.Accelerated(PointerIsInside());
   Repaint();
   if (click) Site().RaiseClick();
+}
+
+// Only painting runs meanwhile: a key or click handled inside the press could
+// press the button again or close its window under it; they wait their turn.
+void TExplorerButton::ShowPressed() const {
+  const DWORD start = GetTickCount();
+  for (DWORD waited = 0; waited < kPressShownMs; waited = GetTickCount() - start) {
+    MSG paint;
+    while (PeekMessageA(&paint, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageA(&paint);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPressShownMs - waited, QS_PAINT);
+  }
 }
 
 void TExplorerButton::Paint(HDC dc) {

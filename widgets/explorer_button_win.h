@@ -66,6 +66,7 @@ class TExplorerButton : public win::PaintedControl {
   void PointerLeave() override;
   void PointerDown(POINT point) override;
   void PointerUp(POINT point) override;
+  void PointerLost() override;
   void Press() override;
   void SetText(std::string_view text) override;
   void SetEnabled(bool enabled) override;
@@ -77,6 +78,8 @@ class TExplorerButton : public win::PaintedControl {
   void RegenerateGrey();
   void UpdateHint();
   void DropDown();
+  // Keeps the sunken look on the screen for a moment.
+  void ShowPressed() const;
 
   ExplorerButtonState state_;
   Alignment alignment_ = Alignment::Center;

@@ -7,9 +7,6 @@
 namespace pavane::widgets {
 namespace {
 
-// Guards the caption setting of every gradient form against its own WM_SETTEXT.
-bool settingCaption = false;
-
 Rgb SystemRgb(int index) {
   const COLORREF color = GetSysColor(index);
   return {GetRValue(color), GetGValue(color), GetBValue(color)};
@@ -253,15 +250,22 @@ RECT TGradientForm::PaintCaption(bool active) {
   return placed;
 }
 
-void TGradientForm::SetCaption(std::string_view caption) { SetCaptionText(std::string(caption)); }
+// The window's own text follows, for the taskbar and the system menu; its
+// WM_SETTEXT takes the caption.
+void TGradientForm::SetCaption(std::string_view caption) { SetWindowTextA(hwnd_, std::string(caption).c_str()); }
 
-void TGradientForm::SetCaptionText(std::string text) {
-  if (settingCaption) return;
-  settingCaption = true;
-  // The window's own text follows, for the taskbar and the system menu; its
-  // WM_SETTEXT comes back here and stops at the flag.
-  SetWindowTextA(hwnd_, text.c_str());
-  settingCaption = false;
+// The default procedure stores the text and paints the system's own caption
+// with it, also when the text is the one the window has: with drawing off
+// meanwhile, nothing but this form ever paints the caption.
+LRESULT TGradientForm::StoreWindowText(LPARAM text) {
+  const bool visible = IsWindowVisible(hwnd_) != FALSE;
+  if (visible) SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  const LRESULT result = Default(WM_SETTEXT, 0, text);
+  if (visible) SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  return result;
+}
+
+void TGradientForm::TakeCaption(std::string text) {
   if (text == caption_) return;
   caption_ = std::move(text);
   PaintCaption(IsActive());
@@ -293,12 +297,8 @@ std::optional<LRESULT> TGradientForm::Handle(UINT message, WPARAM wParam, LPARAM
       return result;
     }
     case WM_SETTEXT: {
-      if (settingCaption) return Default(message, wParam, lParam);
-      const bool visible = IsWindowVisible(hwnd_) != FALSE;
-      if (visible) SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-      const LRESULT result = Default(message, wParam, lParam);
-      if (visible) SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-      SetCaptionText(lParam ? reinterpret_cast<const char*>(lParam) : "");
+      const LRESULT result = StoreWindowText(lParam);
+      TakeCaption(lParam ? reinterpret_cast<const char*>(lParam) : "");
       return result;
     }
     case WM_GETTEXT: {

@@ -56,7 +56,9 @@ class TGradientForm {
  private:
   std::optional<LRESULT> Handle(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const;
-  void SetCaptionText(std::string text);
+  LRESULT StoreWindowText(LPARAM text);
+  // The caption the window's text now is: painted when it differs from the one shown.
+  void TakeCaption(std::string text);
   void FrameChanged() const;
   void MakeCaptionFont();
   BorderStyle Style() const;

@@ -76,7 +76,7 @@ class ControlKind {
   virtual bool Measure(const FormWindow::Impl&, const ControlWindow&, MEASUREITEMSTRUCT&) const { return false; }
   virtual bool Draw(FormWindow::Impl&, const ControlWindow&, const DRAWITEMSTRUCT&) const { return false; }
   // WM_CTLCOLORSTATIC: a brush of its own, with the colours set on `dc`.
-  virtual std::optional<LRESULT> StaticColors(HDC) const { return std::nullopt; }
+  virtual std::optional<LRESULT> StaticColors(const ControlWindow&, HDC) const { return std::nullopt; }
 
   // The keyboard.
   virtual MnemonicRole Mnemonic(const forms::Control&) const { return MnemonicRole::None; }

@@ -82,15 +82,29 @@ class Label : public ControlKind {
   static bool FitsItsText(const forms::Control& spec) { return !spec.wordWrap && !spec.path; }
 };
 
+// A read-only edit shows a text the user changes some other way (a key
+// pressed into it): made wide enough for every text it shows, it never
+// scrolls part of one out of sight, and its highlight shows where the next
+// key goes.
 class Edit : public ControlKind {
  public:
   WindowParams Params(const forms::Control& spec) const override {
     return {.windowClass = "EDIT",
-            .style = static_cast<DWORD>(ES_LEFT | ES_AUTOHSCROLL | (spec.readOnly ? ES_READONLY : 0)),
+            .style = static_cast<DWORD>(spec.readOnly ? ES_CENTER | ES_READONLY : ES_LEFT | ES_AUTOHSCROLL),
             .exStyle = WS_EX_CLIENTEDGE};
   }
   void Notify(FormWindow::Impl& form, std::size_t index, int code, int) const override {
-    if (code == EN_SETFOCUS) form.Raise(form.controls[index].spec->onEnter, index);
+    const ControlWindow& control = form.controls[index];
+    if (code == EN_SETFOCUS) form.Raise(control.spec->onEnter, index);
+    if ((code == EN_SETFOCUS || code == EN_KILLFOCUS) && control.spec->readOnly) {
+      InvalidateRect(control.hwnd, nullptr, TRUE);
+    }
+  }
+  std::optional<LRESULT> StaticColors(const ControlWindow& control, HDC dc) const override {
+    if (!control.spec->readOnly || GetFocus() != control.hwnd) return std::nullopt;
+    SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_HIGHLIGHT));
   }
 };
 
@@ -100,7 +114,7 @@ class ReadOnlyEdit : public Edit {
   WindowParams Params(const forms::Control&) const override {
     return {.windowClass = "EDIT", .style = ES_LEFT | ES_AUTOHSCROLL | ES_READONLY};
   }
-  std::optional<LRESULT> StaticColors(HDC dc) const override {
+  std::optional<LRESULT> StaticColors(const ControlWindow&, HDC dc) const override {
     SetTextColor(dc, RGB(0, 0, 255));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));

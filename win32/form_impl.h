@@ -109,6 +109,10 @@ struct FormWindow::Impl {
   std::optional<std::size_t> hotPainted;      // the painted control under the pointer
   std::optional<std::size_t> pressedPainted;  // the painted control a button went down on
   HWND savedFocus = nullptr;
+  struct ModifierTap {
+    int key = 0;  // Shift, Ctrl or Alt, gone down in `window` with no other key since
+    HWND window = nullptr;
+  } tap;
   bool shownOnce = false;
   bool modal = false;
   bool modalEnded = false;

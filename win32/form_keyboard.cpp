@@ -24,6 +24,12 @@ bool Usable(HWND window) { return window && IsWindowVisible(window) && IsWindowE
 
 bool KeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
+bool IsModifier(int key) { return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU; }
+
+// Bits of a key message's lParam.
+constexpr LPARAM kAltHeld = 1 << 29;
+constexpr LPARAM kRepeated = 1 << 30;
+
 // A control whose caption carries the typed accelerator letter; `item` is a
 // radio button's position, -1 for the control itself.
 struct Match {
@@ -54,33 +60,53 @@ bool FormWindow::Impl::PreTranslate(MSG& msg) {
   return IsDialogMessageA(hwnd, &msg) != FALSE;
 }
 
-// A control with a key-down handler hears every key before the form's own
-// keys do, Enter and Esc included; only Tab keeps moving the focus. A key-press
-// handler hears the characters typed. Either way the key goes on to the
-// control itself; Alt combinations also still reach the accelerators.
+// A control with a key-down handler takes the keys as its own, before the
+// form's keys do: Enter, Esc and F10 included. Only Tab keeps moving the
+// focus, and keys held with Alt stay the form's (accelerators, Alt+F4).
+// Shift, Ctrl and Alt count when they come up with no other key between, so
+// Shift+Tab and Alt+letter give the control nothing. A key-press handler
+// hears the characters typed. Either way the key goes on to the control
+// itself, but for Alt and F10, which would open the menu instead.
 bool FormWindow::Impl::KeyEvent(MSG& msg) {
   const auto index = IndexOfWindow(msg.hwnd);
   if (!index || controls[*index].hwnd != msg.hwnd) return false;
   const auto& spec = *controls[*index].spec;
-  const bool keyDown = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
-  if (keyDown && !spec.onKeyDown.empty() && msg.wParam != VK_TAB) {
-    Raise(spec.onKeyDown, *index, static_cast<int>(msg.wParam));
-    if (msg.message == WM_SYSKEYDOWN) return false;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-    return true;
-  }
   if (msg.message == WM_CHAR && !spec.onKeyPress.empty()) {
     Raise(spec.onKeyPress, *index, 0, static_cast<char>(msg.wParam));
     DispatchMessageA(&msg);
     return true;
   }
-  return false;
+  if (spec.onKeyDown.empty()) return false;
+  const int key = static_cast<int>(msg.wParam);
+  switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (IsModifier(key)) {
+        if (!(msg.lParam & kRepeated)) tap = {key, msg.hwnd};
+        break;
+      }
+      tap = {};
+      if (key == VK_TAB || (msg.lParam & kAltHeld)) return false;
+      Raise(spec.onKeyDown, *index, key);
+      break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      if (tap.key == key && tap.window == msg.hwnd) Raise(spec.onKeyDown, *index, key);
+      if (IsModifier(key)) tap = {};
+      break;
+    default:
+      return false;
+  }
+  if (key == VK_MENU || key == VK_F10) return true;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+  return true;
 }
 
 // Enter presses the focused push button, or else the default button; Esc the
 // cancel button (a dialog without one ends with Cancel). A control that wants
-// the key itself (an open drop-down list, a multi-line edit) keeps it.
+// the key itself (an open drop-down list, a multi-line edit) keeps it; a form
+// whose fields take Enter and Esc as keys lets them do nothing elsewhere.
 bool FormWindow::Impl::HandleEnterOrEscape(const MSG& msg) {
   const HWND focus = GetFocus();
   std::optional<std::size_t> focused;
@@ -90,6 +116,7 @@ bool FormWindow::Impl::HandleEnterOrEscape(const MSG& msg) {
     if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
     focused = IndexOfWindow(focus);
   }
+  if (form.enterAndEscapeAreKeys) return true;
   if (msg.wParam == VK_RETURN) {
     if (focused && controls[*focused].kind->IsPushButton()) {
       controls[*focused].kind->Press(*this, *focused);

@@ -250,11 +250,16 @@ bool FormWindow::Impl::Route(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_CTLCOLORSTATIC: {
       const auto index = IndexOfWindow(reinterpret_cast<HWND>(lParam));
       if (!index) return false;
-      const auto brush = controls[*index].kind->StaticColors(reinterpret_cast<HDC>(wParam));
+      const auto brush = controls[*index].kind->StaticColors(controls[*index], reinterpret_cast<HDC>(wParam));
       if (!brush) return false;
       result = *brush;
       return true;
     }
+    case WM_CANCELMODE:
+      // The system sends it to the active window when a dialog or message box
+      // comes up; the capture a painted control's press holds is given up too.
+      if (pressedPainted && GetCapture() == controls[*pressedPainted].container) ReleaseCapture();
+      return false;
     case WM_PAINT: {
       if (!HoldsPainted(*this, window)) return false;
       PAINTSTRUCT paint;

@@ -165,8 +165,10 @@ bool FormWindow::Impl::PointerMessage(HWND container, UINT message, LPARAM lPara
       return true;
     }
     case WM_CAPTURECHANGED:
-      // Capture taken away (a menu, another window): the press ends without a release.
-      pressedPainted.reset();
+      // Capture taken away (a menu, a message box, another window): the press ends without a release.
+      if (const auto lost = std::exchange(pressedPainted, std::nullopt)) {
+        controls[*lost].painted->PointerLost();
+      }
       return false;
     default:
       return false;

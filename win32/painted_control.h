@@ -47,6 +47,9 @@ class PaintedControl {
   virtual void PointerLeave() {}
   virtual void PointerDown(POINT) {}
   virtual void PointerUp(POINT) {}
+  // The pointer was taken away (a message box, another window's capture)
+  // while the button was down on the control: no release follows.
+  virtual void PointerLost() {}
   // Its accelerator letter was pressed; a click by default.
   virtual void Press();
   virtual std::string Text() const { return text_; }

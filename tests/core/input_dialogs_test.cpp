@@ -117,6 +117,14 @@ TEST_F(InputDialogsTest, EnterAndEscAreKeysTabMovesOnTheSameKeyChangesNothing) {
     EXPECT_EQ(dialog.Text("Btn2"), "42 LSHFT");
     dialog.PressTab(true);
     EXPECT_EQ(dialog.FocusedControl(), "Btn1");
+    // Neither ends the dialog where no field has the focus, not even on OK or Cancel.
+    for (const char* button : {"OKButton", "CancelButton", "AssignTabButton"}) {
+      dialog.Focus(button);
+      dialog.PressKey(kVkEscape);
+      dialog.PressKey(kVkReturn);
+      EXPECT_TRUE(dialog.Modal()) << button;
+    }
+    EXPECT_EQ(dialog.Text("Btn1"), "1 ESC");
     dialog.Click("OKButton");
   });
   EXPECT_EQ(settings().ScanKey1, "1, 42, 80, 72, 75, 54, 79, 83, 71, 82, 73, 81");

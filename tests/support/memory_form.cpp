@@ -487,19 +487,18 @@ void MemoryForm::PressKey(int virtualKey) {
     PressTab();
     return;
   }
-  if (!focused_.empty()) {
-    const auto& spec = Spec(focused_);
-    if (!spec.onKeyDown.empty()) {
-      Raise(spec.onKeyDown, spec, virtualKey);
-      return;
-    }
-    if (virtualKey == kVirtualReturn && IsPushButton(spec.kind)) {
-      Click(focused_);
-      return;
-    }
+  const forms::Control* focused = focused_.empty() ? nullptr : &Spec(focused_);
+  if (focused && !focused->onKeyDown.empty()) {
+    Raise(focused->onKeyDown, *focused, virtualKey);
+    return;
   }
+  if (layout_.enterAndEscapeAreKeys) return;
   if (virtualKey == kVirtualReturn) {
-    if (!defaultButton_.empty() && StateOf(defaultButton_).enabled) Click(defaultButton_);
+    if (focused && IsPushButton(focused->kind)) {
+      Click(focused_);
+    } else if (!defaultButton_.empty() && StateOf(defaultButton_).enabled) {
+      Click(defaultButton_);
+    }
     return;
   }
   if (virtualKey != kVirtualEscape) return;

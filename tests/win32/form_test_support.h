@@ -38,6 +38,21 @@ inline std::string WindowText(HWND window) {
   return text;
 }
 
+// An edit's text lies whole inside the part of the edit it is drawn in.
+inline bool ShowsWholeText(HWND edit) {
+  const std::string text = WindowText(edit);
+  RECT drawn;
+  SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&drawn));
+  const int left = static_cast<short>(LOWORD(SendMessageA(edit, EM_POSFROMCHAR, 0, 0)));
+  const HDC dc = GetDC(edit);
+  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(edit, dc);
+  return left >= drawn.left && left + size.cx <= drawn.right;
+}
+
 inline std::string TabText(HWND tabs, int index) {
   std::string text(256, '\0');
   TCITEMA item{};

@@ -9,6 +9,8 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/about_layout.h"
 #include "app/main_form_layout.h"
@@ -18,7 +20,10 @@
 #include "forms/input_box_layout.h"
 #include "forms/radio_layout.h"
 #include "input/joy_map_dialog_layout.h"
+#include "input/joy_map_model.h"
+#include "input/key_names.h"
 #include "input/scan_key_dialog_layout.h"
+#include "input/scan_key_model.h"
 #include "launch/run_dialog_layout.h"
 #include "locate/search_dialog_layout.h"
 #include "locate/zsnes_dir_dialog_layout.h"
@@ -106,6 +111,31 @@ TEST(Dpi, ToolbarCaptionsAreWrittenAtTheScaledHeight) {
   EXPECT_LE(height, wanted + 1) << face;
   if (ExpectedDpi() == forms::DpiScale::kDesignDpi) {
     EXPECT_STREQ(face, "Small Fonts");
+  }
+}
+
+// Each field of the input dialogs shows every text it can show whole, with
+// nothing scrolled out of sight: each key's, and a joystick button number of
+// one digit or of two.
+TEST(Dpi, EveryInputFieldShowsEachOfItsTextsWhole) {
+  std::vector<std::string> keys;
+  for (int code = kFirstScanCode; code <= kLastScanCode; ++code) {
+    keys.push_back(ScanKeys(std::to_string(code), "").FieldText(0, 0));
+  }
+  std::vector<std::string> buttons;
+  for (const char* entry : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "12", "99"}) {
+    buttons.push_back(JoystickMap(entry).FieldText(0));
+  }
+  for (const auto& [layout, texts] : {std::pair{&ScanKeyDialogForm(), keys}, std::pair{&JoyMapDialogForm(), buttons}}) {
+    RecordingForm form(*layout);
+    for (const auto& control : layout->controls) {
+      if (control.kind != Kind::Edit) continue;
+      const HWND field = form.window.Control(control.name);
+      for (const std::string& text : texts) {
+        SetWindowTextA(field, text.c_str());
+        EXPECT_TRUE(testing::ShowsWholeText(field)) << layout->name << "." << control.name << ": " << text;
+      }
+    }
   }
 }
 

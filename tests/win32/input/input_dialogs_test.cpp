@@ -136,7 +136,7 @@ TEST(ScanKeyDialogWin, AFixedDialogFrame) {
   const HWND window = AsWindow(dialog.Window()).Handle();
   RECT client;
   GetClientRect(window, &client);
-  EXPECT_EQ(client, (RECT{0, 0, 472, 363}));
+  EXPECT_EQ(client, (RECT{0, 0, 502, 387}));
   EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
   EXPECT_EQ(testing::WindowText(window), "Keyboard ScanKeys");
 }
