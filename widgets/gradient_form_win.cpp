@@ -255,13 +255,17 @@ RECT TGradientForm::PaintCaption(bool active) {
 void TGradientForm::SetCaption(std::string_view caption) { SetWindowTextA(hwnd_, std::string(caption).c_str()); }
 
 // The default procedure stores the text and paints the system's own caption
-// with it, also when the text is the one the window has: with drawing off
-// meanwhile, nothing but this form ever paints the caption.
+// with it, also when the text is the one the window has: without WS_VISIBLE
+// meanwhile it paints nothing, and nothing but this form ever paints the
+// caption. The style bit is taken off by itself: WM_SETREDRAW would also
+// throw away the paint the window's controls still owe, so that a page made
+// just before (a start with a ROM) stayed blank.
 LRESULT TGradientForm::StoreWindowText(LPARAM text) {
-  const bool visible = IsWindowVisible(hwnd_) != FALSE;
-  if (visible) SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+  const bool visible = (style & WS_VISIBLE) != 0;
+  if (visible) SetWindowLongPtrA(hwnd_, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_VISIBLE));
   const LRESULT result = Default(WM_SETTEXT, 0, text);
-  if (visible) SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  if (visible) SetWindowLongPtrA(hwnd_, GWL_STYLE, GetWindowLongPtrA(hwnd_, GWL_STYLE) | WS_VISIBLE);
   return result;
 }
 

@@ -13,6 +13,7 @@
 #include "base/text_rules.h"
 #include "settings/file_io.h"
 #include "tests/win32/launch/launch_test_support.h"
+#include "tests/win32/user_input.h"
 #include "win32/registry.h"
 
 namespace pavane {
@@ -183,6 +184,47 @@ TEST_F(PavaneExeTest, ARomNamedOutsideTheCodePageIsChosenByItsShortName) {
   const std::string chosen = std::string(caption).substr(0, std::string(caption).size() - 9);
   EXPECT_EQ(chosen.find('?'), std::string::npos) << chosen;
   EXPECT_NE(GetFileAttributesA(chosen.c_str()), INVALID_FILE_ATTRIBUTES) << chosen;
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(testing::WaitForExit(process.Get()));
+}
+
+BOOL CALLBACK FindText(HWND child, LPARAM found) {
+  auto& [wanted, window] = *reinterpret_cast<std::pair<std::string, HWND>*>(found);
+  char text[512] = {};
+  SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  if (wanted != text) return TRUE;
+  window = child;
+  return FALSE;
+}
+
+// The child window of `parent` whose text is `text`, searched below it.
+HWND ChildWithText(HWND parent, const std::string& text) {
+  std::pair<std::string, HWND> search{text, nullptr};
+  EnumChildWindows(parent, FindText, reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+// A start with a ROM shows the General page's values on the screen at once:
+// setting the caption throws away none of the paint its controls still owe.
+TEST_F(PavaneExeTest, AStartWithARomShowsTheGeneralPagesValues) {
+  const std::string rom = emulator.Temp().Write("GAME.SMC", testing::RomImage("GAME"));
+  ASSERT_NO_FATAL_FAILURE(Start(" \"" + rom + "\""));
+  const std::string caption = rom + " - Pavane";
+  const HWND main = WaitForWindow([&caption] {
+    const HWND window = FindWindowA("TMainForm", nullptr);
+    char text[512] = {};
+    if (window) SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return caption == text ? window : nullptr;
+  });
+  ASSERT_NE(main, nullptr) << "windows: " << TopLevelCaptions(started.dwProcessId);
+  WaitForInputIdle(process.Get(), 5000);
+  testing::user::Settle(500);
+  const HWND directory = ChildWithText(main, emulator.Directory());
+  ASSERT_NE(directory, nullptr);
+  RECT inside{};
+  GetWindowRect(directory, &inside);
+  InflateRect(&inside, -3, -3);
+  EXPECT_TRUE(testing::user::ScreenArea(inside).Holds(GetSysColor(COLOR_WINDOWTEXT))) << "the directory is not shown";
   PostMessageA(main, WM_CLOSE, 0, 0);
   ASSERT_TRUE(testing::WaitForExit(process.Get()));
 }
