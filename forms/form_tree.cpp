@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "forms/control_traits.h"
 #include "forms/form_keys.h"
 
 namespace pavane::forms {
@@ -17,11 +18,6 @@ std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\
   throw std::logic_error("form " + std::string(form.name) + ": " + what);
 }
 
-bool HoldsControls(Kind kind) {
-  return kind == Kind::Page || kind == Kind::Panel || kind == Kind::GroupBox || kind == Kind::RadioGroup ||
-         kind == Kind::PageControl;
-}
-
 struct Placed {
   std::string_view window;  // the page or panel it lies in; empty: the client area
   Bounds place;             // its place in that window
@@ -31,7 +27,7 @@ Placed PlaceInWindow(const Form& form, std::size_t index) {
   Placed placed{.place = form.controls[index].bounds};
   for (std::string_view parent = form.controls[index].parent; !parent.empty();) {
     const auto& holder = form.controls[ControlIndex(form, parent)];
-    if (holder.kind == Kind::Page || holder.kind == Kind::Panel) {
+    if (TraitsOf(holder.kind).windowForInside) {
       placed.window = holder.name;
       break;
     }
@@ -72,7 +68,7 @@ void CheckControl(const Form& form, const Control& control, const HandlerTable& 
     if ((control.kind == Kind::Page) != (parentKind == Kind::PageControl)) {
       Fail(form, who + ": pages, and only pages, belong to a page control");
     }
-    if (!HoldsControls(parentKind))
+    if (!TraitsOf(parentKind).holdsControls)
       Fail(form, who + " lies in " + Quoted(control.parent) + ", which holds no controls");
   } else if (control.kind == Kind::Page) {
     Fail(form, who + ": a page needs a page control");
@@ -110,23 +106,6 @@ std::size_t ControlIndex(const Form& form, std::string_view name) {
   const auto index = FindControl(form, name);
   if (!index) throw std::logic_error("form " + std::string(form.name) + " has no control " + Quoted(name));
   return *index;
-}
-
-bool IsTabStop(Kind kind) {
-  switch (kind) {
-    case Kind::Edit:
-    case Kind::ReadOnlyEdit:
-    case Kind::Button:
-    case Kind::CheckBox:
-    case Kind::DropDownList:
-    case Kind::OwnerDrawList:
-    case Kind::DrivePicker:
-    case Kind::ListBox:
-    case Kind::PageControl:
-      return true;
-    default:
-      return false;
-  }
 }
 
 std::vector<std::size_t> PagesOf(const Form& form, std::size_t pageControl) {

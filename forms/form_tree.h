@@ -17,10 +17,6 @@ std::optional<std::size_t> FindControl(const Form& form, std::string_view name);
 // As FindControl; a name the table does not hold fails with std::logic_error.
 std::size_t ControlIndex(const Form& form, std::string_view name);
 
-// Whether a control of this kind takes the focus with Tab itself (a radio
-// group's buttons do, not the group).
-bool IsTabStop(Kind kind);
-
 // The pages of a page control, in the order of their tabs.
 std::vector<std::size_t> PagesOf(const Form& form, std::size_t pageControl);
 

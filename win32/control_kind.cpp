@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "forms/control_traits.h"
+
 namespace pavane::win {
 
 void NoSuchValue(const ControlWindow& control, const char* what) {
@@ -9,10 +11,12 @@ void NoSuchValue(const ControlWindow& control, const char* what) {
 }
 
 std::string ControlKind::Text(const ControlWindow& control) const {
+  if (!forms::TraitsOf(control.spec->kind).hasText) NoSuchValue(control, "text");
   return control.painted ? control.painted->Text() : WindowText(control.hwnd);
 }
 
 void ControlKind::SetText(ControlWindow& control, std::string_view text) const {
+  if (!forms::TraitsOf(control.spec->kind).hasText) NoSuchValue(control, "text");
   if (control.painted) {
     control.painted->SetText(text);
   } else {

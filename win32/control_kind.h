@@ -21,7 +21,6 @@ struct WindowParams {
   const char* windowClass = "STATIC";
   DWORD style = 0;
   DWORD exStyle = 0;
-  bool hasText = true;  // the caption is the window's text
   int extraHeight = 0;  // added to the declared height (a drop-down list's list)
   bool hidden = false;  // shown later by the form (pages)
 };
@@ -61,11 +60,6 @@ class ControlKind {
   virtual void CreateContents(FormWindow::Impl&, std::size_t /*index*/, POINT /*inner*/) const {}
   // Runs once every control of the form exists (an up-down finds its buddy).
   virtual void Link(FormWindow::Impl&, ControlWindow&) const {}
-  // Pages and panels are windows other controls live in.
-  virtual bool IsContainer() const { return false; }
-  // Whether the control begins a group for the arrow keys (WS_GROUP); plain
-  // texts and pictures do not, so a label stays with the control it names.
-  virtual bool StartsGroup() const { return true; }
 
   // A WM_COMMAND notification from the control (or, `item` >= 0, from one of its radio buttons).
   virtual void Notify(FormWindow::Impl&, std::size_t, int /*code*/, int /*item*/) const {}
@@ -83,10 +77,10 @@ class ControlKind {
   // What its accelerator letter, or Enter while it has the focus, does to a
   // push button: a click.
   virtual void Press(FormWindow::Impl& form, std::size_t index) const { form.Click(index); }
-  virtual bool IsPushButton() const { return false; }  // Enter presses it while it has the focus
 
-  // Values. The defaults are the text and enabled state of the window or of
-  // the painting, and for the rest: this kind has none.
+  // Values. The defaults are the text (for the kinds that have one) and
+  // enabled state of the window or of the painting, and for the rest: this
+  // kind has none.
   virtual std::string Text(const ControlWindow& control) const;
   virtual void SetText(ControlWindow& control, std::string_view text) const;
   virtual bool Checked(const ControlWindow& control) const;

@@ -95,7 +95,6 @@ class PushButton : public ControlKind {
     return true;
   }
   MnemonicRole Mnemonic(const forms::Control&) const override { return MnemonicRole::Press; }
-  bool IsPushButton() const override { return true; }
 };
 
 class CheckBox : public ControlKind {

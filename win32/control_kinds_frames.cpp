@@ -14,7 +14,7 @@ namespace {
 class UpDown : public ControlKind {
  public:
   WindowParams Params(const forms::Control&) const override {
-    return {.windowClass = UPDOWN_CLASSA, .style = UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, .hasText = false};
+    return {.windowClass = UPDOWN_CLASSA, .style = UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS};
   }
   void Link(FormWindow::Impl& form, ControlWindow& control) const override {
     const auto& spec = *control.spec;
@@ -46,11 +46,9 @@ class Picture : public ControlKind {
                                     MAKEINTRESOURCEA(14)) != nullptr;  // RT_GROUP_ICON
     // Shapes lie on pictures, and a frame may lie around one: a picture never
     // paints over the siblings above it (a frame declared after it lies below).
-    return {.style = static_cast<DWORD>((icon ? SS_ICON : SS_BITMAP) | SS_REALSIZECONTROL | WS_CLIPSIBLINGS),
-            .hasText = false};
+    return {.style = static_cast<DWORD>((icon ? SS_ICON : SS_BITMAP) | SS_REALSIZECONTROL | WS_CLIPSIBLINGS)};
   }
   void Setup(FormWindow::Impl& form, ControlWindow& control) const override { form.LoadPicture(control); }
-  bool StartsGroup() const override { return false; }
 };
 
 // A bevel two pixels thin or less is a line; a larger one is a frame.
@@ -74,7 +72,7 @@ class Bevel : public ControlKind {
   WindowParams Params(const forms::Control& spec) const override {
     const auto& b = spec.bounds;
     const DWORD line = b.height <= 2 ? SS_ETCHEDHORZ : SS_ETCHEDVERT;
-    return {.style = IsLine(b) ? line : static_cast<DWORD>(SS_ETCHEDFRAME), .hasText = false};
+    return {.style = IsLine(b) ? line : static_cast<DWORD>(SS_ETCHEDFRAME)};
   }
   std::unique_ptr<PaintedControl> Painting(const FormWindow::Impl& form, std::size_t index,
                                            PaintedSite& site) const override {
@@ -87,13 +85,12 @@ class Bevel : public ControlKind {
     SetWindowPos(control.hwnd, nullptr, 0, 0, place.right - place.left, place.bottom - place.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  bool StartsGroup() const override { return false; }
 };
 
 // A filled rectangle in the table's colour, above every sibling it lies on.
 class Shape : public ControlKind {
  public:
-  WindowParams Params(const forms::Control&) const override { return {.style = SS_OWNERDRAW, .hasText = false}; }
+  WindowParams Params(const forms::Control&) const override { return {.style = SS_OWNERDRAW}; }
   void Setup(FormWindow::Impl&, ControlWindow& control) const override {
     SetWindowPos(control.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
@@ -103,7 +100,6 @@ class Shape : public ControlKind {
     FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(brush.Get()));
     return true;
   }
-  bool StartsGroup() const override { return false; }
 };
 
 // Pages and panels: windows of the engine's own class, whose controls report
@@ -114,7 +110,6 @@ class Panel : public ControlKind {
   WindowParams Params(const forms::Control&) const override {
     return {.windowClass = kContainerClass, .exStyle = WS_EX_CONTROLPARENT};
   }
-  bool IsContainer() const override { return true; }
   void CreateContents(FormWindow::Impl& form, std::size_t index, POINT) const override {
     const auto& control = form.controls[index];
     form.CreateChildren(control.spec->name, control.hwnd, POINT{0, 0});
@@ -138,7 +133,7 @@ class Page : public Panel {
 class PageControl : public ControlKind {
  public:
   WindowParams Params(const forms::Control&) const override {
-    return {.windowClass = WC_TABCONTROLA, .style = WS_CLIPSIBLINGS, .hasText = false};
+    return {.windowClass = WC_TABCONTROLA, .style = WS_CLIPSIBLINGS};
   }
   void Setup(FormWindow::Impl& form, ControlWindow& control) const override {
     int tab = 0;

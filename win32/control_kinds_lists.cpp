@@ -36,7 +36,6 @@ class DropDownList : public ControlKind {
     const int rows = std::clamp(static_cast<int>(spec.items.size()), 1, 8);
     return {.windowClass = "COMBOBOX",
             .style = CBS_DROPDOWNLIST | WS_VSCROLL | ExtraStyle(),
-            .hasText = false,
             .extraHeight = (rows + 1) * (spec.itemHeight > 0 ? spec.itemHeight : 13) + 4};
   }
   void Setup(FormWindow::Impl&, ControlWindow& control) const override {
@@ -161,8 +160,7 @@ class ListBox : public ControlKind {
     return {.windowClass = "LISTBOX",
             .style = static_cast<DWORD>(LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
                                         (spec.multiSelect ? LBS_EXTENDEDSEL : 0)),
-            .exStyle = WS_EX_CLIENTEDGE,
-            .hasText = false};
+            .exStyle = WS_EX_CLIENTEDGE};
   }
   void Setup(FormWindow::Impl& form, ControlWindow& control) const override {
     AddItems(control, kListBoxMessages);

@@ -59,7 +59,6 @@ class Label : public ControlKind {
   void Setup(FormWindow::Impl& form, ControlWindow& control) const override {
     if (control.spec->path) AddTooltip(form, control);
   }
-  bool StartsGroup() const override { return false; }
   void SetText(ControlWindow& control, std::string_view text) const override {
     ControlKind::SetText(control, text);
     if (!FitsItsText(*control.spec)) return;

@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 
+#include "forms/control_traits.h"
 #include "forms/form_tree.h"
 #include "win32/control_kind.h"
 #include "win32/form_impl.h"
@@ -72,15 +73,16 @@ void FormWindow::Impl::CreateControl(std::size_t index, HWND container, POINT of
   WindowParams params = kind.Params(spec);
   DWORD style = WS_CHILD | params.style;
   if (!params.hidden) style |= WS_VISIBLE;
-  if (forms::IsTabStop(spec.kind)) style |= WS_TABSTOP;
+  const forms::KindTraits& traits = forms::TraitsOf(spec.kind);
+  if (traits.tabStop == forms::TabStop::Itself) style |= WS_TABSTOP;
   if (!spec.enabled) style |= WS_DISABLED;
-  if (kind.StartsGroup()) style |= WS_GROUP;
-  const std::string caption(params.hasText ? spec.caption : std::string_view());
+  if (traits.startsGroup) style |= WS_GROUP;
+  const std::string caption(traits.hasText ? spec.caption : std::string_view());
   const SIZE size = kind.WindowSize(*this, control);
   control.hwnd = CreateWindowExA(params.exStyle, params.windowClass, caption.c_str(), style, place.left, place.top,
                                  size.cx, size.cy + scale(params.extraHeight), container,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIdBase + index)),
-                                 GetModuleHandleA(nullptr), kind.IsContainer() ? this : nullptr);
+                                 GetModuleHandleA(nullptr), traits.windowForInside ? this : nullptr);
   if (!control.hwnd) {
     throw std::runtime_error("could not create the control \"" + std::string(spec.name) + "\" of " +
                              std::string(form.name));

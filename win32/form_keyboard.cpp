@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "forms/control_traits.h"
 #include "forms/form_keys.h"
 #include "forms/form_tree.h"
 #include "win32/control_kind.h"
@@ -118,7 +119,7 @@ bool FormWindow::Impl::HandleEnterOrEscape(const MSG& msg) {
   }
   if (form.enterAndEscapeAreKeys) return true;
   if (msg.wParam == VK_RETURN) {
-    if (focused && controls[*focused].kind->IsPushButton()) {
+    if (focused && forms::TraitsOf(controls[*focused].spec->kind).pushButton) {
       controls[*focused].kind->Press(*this, *focused);
       return true;
     }

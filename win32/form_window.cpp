@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "base/text_rules.h"
+#include "forms/control_traits.h"
 #include "forms/form_tree.h"
 #include "win32/control_kind.h"
 #include "win32/form_impl.h"
@@ -232,10 +233,13 @@ void FormWindow::SetEnabled(std::string_view name, bool enabled) {
 
 void FormWindow::SetDefaultButton(std::string_view name) {
   const auto index = impl_->IndexOf(name);
-  if (!impl_->controls[index].kind->IsPushButton()) NoSuchValue(impl_->controls[index], "default frame");
+  if (!forms::TraitsOf(impl_->controls[index].spec->kind).pushButton) {
+    NoSuchValue(impl_->controls[index], "default frame");
+  }
   impl_->defaultButton = index;
   const auto focused = impl_->IndexOfWindow(GetFocus());
-  impl_->MoveDefaultFrame(focused && impl_->controls[*focused].kind->IsPushButton() ? focused : std::nullopt);
+  const bool pushButton = focused && forms::TraitsOf(impl_->controls[*focused].spec->kind).pushButton;
+  impl_->MoveDefaultFrame(pushButton ? focused : std::nullopt);
 }
 
 void FormWindow::Focus(std::string_view name) { impl_->FocusControl(impl_->IndexOf(name), false); }

@@ -53,7 +53,6 @@ class Painted : public ControlKind {
   std::unique_ptr<PaintedControl> Painting(const FormWindow::Impl&, std::size_t, PaintedSite& site) const override {
     return MakeWidget(site.Spec().widget, site);
   }
-  bool StartsGroup() const override { return false; }
   MnemonicRole Mnemonic(const forms::Control&) const override { return MnemonicRole::Press; }
   void Press(FormWindow::Impl& form, std::size_t index) const override { form.controls[index].painted->Press(); }
 };

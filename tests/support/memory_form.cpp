@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "base/text_rules.h"
+#include "forms/control_traits.h"
 #include "forms/form_tree.h"
 
 namespace pavane::testing {
@@ -17,11 +18,7 @@ constexpr int kVirtualTab = 0x09;
 constexpr int kVirtualReturn = 0x0D;
 constexpr int kVirtualEscape = 0x1B;
 
-bool IsList(Kind kind) {
-  return kind == Kind::ListBox || kind == Kind::DropDownList || kind == Kind::OwnerDrawList ||
-         kind == Kind::DrivePicker;
-}
-bool IsPushButton(Kind kind) { return kind == Kind::Button || kind == Kind::Painted; }
+const forms::KindTraits& Traits(const forms::Control& control) { return forms::TraitsOf(control.kind); }
 
 [[noreturn]] void NoSuch(const forms::Control& control, const char* what) {
   throw std::logic_error("control \"" + std::string(control.name) + "\" has no " + what);
@@ -37,10 +34,8 @@ MemoryForm::MemoryForm(const forms::Form& layout, forms::HandlerTable handlers, 
     state.enabled = control.enabled;
     state.checked = control.checked;
     state.position = control.position;
-    if (control.kind != Kind::RadioGroup && control.kind != Kind::PageControl && !IsList(control.kind)) {
-      state.text = control.caption;
-    }
-    if (IsList(control.kind)) {
+    if (Traits(control).hasText) state.text = control.caption;
+    if (Traits(control).hasItems) {
       state.items.assign(control.items.begin(), control.items.end());
       if (control.selected >= 0 && control.selected < static_cast<int>(state.items.size())) {
         state.selected.insert(control.selected);
@@ -49,7 +44,7 @@ MemoryForm::MemoryForm(const forms::Form& layout, forms::HandlerTable handlers, 
         state.focusedItem = 0;
       }
     }
-    if (control.kind == Kind::RadioGroup) {
+    if (Traits(control).radioButtons) {
       state.radioIndex = control.selected < static_cast<int>(control.items.size()) ? control.selected : -1;
     }
     if (control.isDefault) defaultButton_ = control.name;
@@ -83,7 +78,7 @@ const MemoryForm::State& MemoryForm::StateOf(std::string_view name) const {
 
 const forms::Control& MemoryForm::ListSpec(std::string_view name) const {
   const auto& spec = Spec(name);
-  if (!IsList(spec.kind)) NoSuch(spec, "list entries");
+  if (!Traits(spec).hasItems) NoSuch(spec, "list entries");
   return spec;
 }
 
@@ -144,7 +139,7 @@ std::vector<std::string_view> MemoryForm::TabStops() const {
       const auto& control = layout_.controls[index];
       if (!StateOf(control.name).enabled) continue;
       if (control.kind == Kind::Page && VisiblePage(control.parent) != control.name) continue;
-      if (forms::IsTabStop(control.kind) || control.kind == Kind::RadioGroup) stops.push_back(control.name);
+      if (Traits(control).tabStop != forms::TabStop::None) stops.push_back(control.name);
       walk(control.name);
     }
   };
@@ -199,24 +194,24 @@ void MemoryForm::Close() {
 
 std::string MemoryForm::Text(std::string_view name) const {
   const auto& spec = Spec(name);
-  if (spec.kind == Kind::RadioGroup || spec.kind == Kind::PageControl || IsList(spec.kind)) NoSuch(spec, "text");
+  if (!Traits(spec).hasText) NoSuch(spec, "text");
   return StateOf(name).text;
 }
 
 void MemoryForm::SetText(std::string_view name, std::string_view text) {
   const auto& spec = Spec(name);
-  if (spec.kind == Kind::RadioGroup || spec.kind == Kind::PageControl || IsList(spec.kind)) NoSuch(spec, "text");
+  if (!Traits(spec).hasText) NoSuch(spec, "text");
   StateOf(name).text = text;
 }
 
 bool MemoryForm::Checked(std::string_view name) const {
-  if (Spec(name).kind != Kind::CheckBox) NoSuch(Spec(name), "check state");
+  if (!Traits(Spec(name)).checkable) NoSuch(Spec(name), "check state");
   return StateOf(name).checked;
 }
 
 void MemoryForm::SetChecked(std::string_view name, bool checked) {
   const auto& spec = Spec(name);
-  if (spec.kind != Kind::CheckBox) NoSuch(spec, "check state");
+  if (!Traits(spec).checkable) NoSuch(spec, "check state");
   auto& state = StateOf(name);
   if (state.checked == checked) return;
   state.checked = checked;
@@ -226,7 +221,7 @@ void MemoryForm::SetChecked(std::string_view name, bool checked) {
 int MemoryForm::ItemIndex(std::string_view name) const {
   const auto& spec = Spec(name);
   const auto& state = StateOf(name);
-  if (spec.kind == Kind::RadioGroup) return state.radioIndex;
+  if (Traits(spec).radioButtons) return state.radioIndex;
   ListSpec(name);
   if (spec.multiSelect) return state.items.empty() ? -1 : state.focusedItem;
   return state.selected.empty() ? -1 : *state.selected.begin();
@@ -235,7 +230,7 @@ int MemoryForm::ItemIndex(std::string_view name) const {
 void MemoryForm::SetItemIndex(std::string_view name, int index) {
   const auto& spec = Spec(name);
   auto& state = StateOf(name);
-  if (spec.kind == Kind::RadioGroup) {
+  if (Traits(spec).radioButtons) {
     state.radioIndex = std::clamp(index, -1, static_cast<int>(spec.items.size()) - 1);
     return;
   }
@@ -248,14 +243,14 @@ void MemoryForm::SetItemIndex(std::string_view name, int index) {
 
 int MemoryForm::Position(std::string_view name) const {
   const auto& spec = Spec(name);
-  if (spec.kind != Kind::UpDown) NoSuch(spec, "position");
+  if (!Traits(spec).hasPosition) NoSuch(spec, "position");
   if (const auto typed = ParseInteger(Text(spec.buddy))) return std::clamp<int>(*typed, spec.rangeMin, spec.rangeMax);
   return StateOf(name).position;
 }
 
 void MemoryForm::SetPosition(std::string_view name, int position) {
   const auto& spec = Spec(name);
-  if (spec.kind != Kind::UpDown) NoSuch(spec, "position");
+  if (!Traits(spec).hasPosition) NoSuch(spec, "position");
   position = std::clamp(position, spec.rangeMin, spec.rangeMax);
   StateOf(name).position = position;
   SetText(spec.buddy, std::to_string(position));
@@ -272,7 +267,7 @@ void MemoryForm::SetEnabled(std::string_view name, bool enabled) {
 }
 
 void MemoryForm::SetDefaultButton(std::string_view name) {
-  if (!IsPushButton(Spec(name).kind)) NoSuch(Spec(name), "default frame");
+  if (!Traits(Spec(name)).pushButton) NoSuch(Spec(name), "default frame");
   defaultButton_ = name;
 }
 
@@ -430,8 +425,8 @@ void MemoryForm::StopTimer(unsigned id) { timers_.erase(id); }
 void MemoryForm::Click(std::string_view name) {
   const auto& spec = Spec(name);
   if (!Usable(name)) return;
-  if (forms::IsTabStop(spec.kind)) Focus(name);
-  if (spec.kind == Kind::CheckBox) {
+  if (Traits(spec).tabStop == forms::TabStop::Itself) Focus(name);
+  if (Traits(spec).checkable) {
     auto& state = StateOf(name);
     state.checked = !state.checked;
   }
@@ -445,7 +440,7 @@ void MemoryForm::Click(std::string_view name) {
 
 void MemoryForm::ClickItem(std::string_view group, int item) {
   const auto& spec = Spec(group);
-  if (spec.kind != Kind::RadioGroup) NoSuch(spec, "radio buttons");
+  if (!Traits(spec).radioButtons) NoSuch(spec, "radio buttons");
   if (!Usable(group)) return;
   if (item < 0 || item >= static_cast<int>(spec.items.size())) throw std::out_of_range("no such radio button");
   Focus(group);
@@ -455,7 +450,7 @@ void MemoryForm::ClickItem(std::string_view group, int item) {
 
 void MemoryForm::ClickUpDown(std::string_view name, bool up) {
   const auto& spec = Spec(name);
-  if (spec.kind != Kind::UpDown) NoSuch(spec, "arrows");
+  if (!Traits(spec).hasPosition) NoSuch(spec, "arrows");
   if (!Usable(name)) return;
   const int from = Position(name);
   const int to = std::clamp(from + (up ? 1 : -1), spec.rangeMin, spec.rangeMax);
@@ -494,7 +489,7 @@ void MemoryForm::PressKey(int virtualKey) {
   }
   if (layout_.enterAndEscapeAreKeys) return;
   if (virtualKey == kVirtualReturn) {
-    if (focused && IsPushButton(focused->kind)) {
+    if (focused && Traits(*focused).pushButton) {
       Click(focused_);
     } else if (!defaultButton_.empty() && StateOf(defaultButton_).enabled) {
       Click(defaultButton_);

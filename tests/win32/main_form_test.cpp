@@ -387,7 +387,7 @@ TEST_F(MainFormTest, ValuesSetFromCodeFollowTheListRules) {
   window.SetItemIndex("Player1DeviceCombo", 9);
   EXPECT_EQ(window.ItemIndex("Player1DeviceCombo"), -1);
   window.SetItemIndex("Player1DeviceCombo", 1);
-  EXPECT_EQ(window.Text("Player1DeviceCombo"), "Keyboard");
+  EXPECT_EQ(testing::WindowText(window.Control("Player1DeviceCombo")), "Keyboard");
   window.Focus("GammaEdit");
   EXPECT_TRUE(IsWindowVisible(Page("SwitchesTab")));
   EXPECT_EQ(GetFocus(), window.Control("GammaEdit"));
