@@ -93,6 +93,51 @@ void CheckControl(const Form& form, const Control& control, const HandlerTable& 
   }
 }
 
+// Tab goes through the controls of one parent in an order without gaps or
+// repeats, from 0.
+void CheckTabOrder(const Form& form) {
+  std::map<std::string_view, std::vector<int>> orders;
+  for (const auto& control : form.controls) {
+    if (control.tabOrder >= 0) orders[control.parent].push_back(control.tabOrder);
+  }
+  for (auto& [parent, list] : orders) {
+    std::sort(list.begin(), list.end());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      if (list[i] != static_cast<int>(i)) {
+        Fail(form, "the tab order inside " + (parent.empty() ? std::string("the form") : Quoted(parent)) +
+                       " misses or repeats " + std::to_string(i));
+      }
+    }
+  }
+}
+
+// Enter and Esc each press one push button at the most.
+void CheckDefaultAndCancel(const Form& form) {
+  int defaults = 0;
+  int cancels = 0;
+  for (const auto& control : form.controls) {
+    if ((control.isDefault || control.isCancel) && !TraitsOf(control.kind).pushButton) {
+      Fail(form, "control " + Quoted(control.name) + " is no push button for Enter or Esc to press");
+    }
+    defaults += control.isDefault ? 1 : 0;
+    cancels += control.isCancel ? 1 : 0;
+  }
+  if (defaults > 1) Fail(form, "more than one default button");
+  if (cancels > 1) Fail(form, "more than one cancel button");
+}
+
+// Every control lies inside its parent, or inside the client area.
+void CheckInsideParent(const Form& form, const Control& control) {
+  Bounds area{0, 0, form.clientWidth, form.clientHeight};
+  if (!control.parent.empty()) area = form.controls[ControlIndex(form, control.parent)].bounds;
+  const Bounds& place = control.bounds;
+  if (place.left < 0 || place.top < 0 || place.left + place.width > area.width ||
+      place.top + place.height > area.height) {
+    Fail(form, "control " + Quoted(control.name) + " reaches out of " +
+                   (control.parent.empty() ? std::string("the client area") : Quoted(control.parent)));
+  }
+}
+
 }  // namespace
 
 std::optional<std::size_t> FindControl(const Form& form, std::string_view name) {
@@ -179,6 +224,9 @@ std::array<std::string_view, 11> HandlerNamesOf(const Control& control) {
 void CheckForm(const Form& form, const HandlerTable& handlers) {
   CheckNames(form);
   for (const auto& control : form.controls) CheckControl(form, control, handlers);
+  for (const auto& control : form.controls) CheckInsideParent(form, control);
+  CheckTabOrder(form);
+  CheckDefaultAndCancel(form);
   for (const auto menu : {form.menu, form.popupMenu}) {
     for (const auto& item : menu) {
       if (!item.handler.empty() && !handlers.Contains(item.handler)) {

@@ -6,17 +6,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/about_layout.h"
 #include "app/main_form_layout.h"
-#include "app/preferences_layout.h"
-#include "favorites/favorites_dialog_layout.h"
+#include "app/program_forms.h"
 #include "forms/form_tree.h"
-#include "forms/input_box_layout.h"
-#include "input/joy_map_dialog_layout.h"
-#include "input/scan_key_dialog_layout.h"
 #include "launch/run_dialog_layout.h"
-#include "locate/search_dialog_layout.h"
-#include "locate/zsnes_dir_dialog_layout.h"
 #include "tests/support/memory_form.h"
 
 namespace pavane {
@@ -74,14 +67,31 @@ TEST(FormCheck, BrokenTablesAreNamedBeforeAnythingIsMade) {
       {.kind = Kind::Edit, .name = "Field", .parent = "Box", .bounds = {0, 0, 10, 10}},
   });
   ExpectRejected(FormOf(kParent), {}, "unknown parent");
+  static constexpr auto kOutside = std::to_array<Control>({
+      {.kind = Kind::GroupBox, .name = "Box", .bounds = {0, 0, 30, 30}},
+      {.kind = Kind::Edit, .name = "Field", .parent = "Box", .bounds = {10, 10, 25, 10}},
+  });
+  ExpectRejected(FormOf(kOutside), {}, "\"Field\" reaches out of \"Box\"");
+  static constexpr auto kGap = std::to_array<Control>({
+      {.kind = Kind::Edit, .name = "First", .bounds = {0, 0, 10, 10}, .tabOrder = 0},
+      {.kind = Kind::Edit, .name = "Third", .bounds = {0, 20, 10, 10}, .tabOrder = 2},
+  });
+  ExpectRejected(FormOf(kGap), {}, "misses or repeats 1");
+  static constexpr auto kTwoDefaults = std::to_array<Control>({
+      {.kind = Kind::Button, .name = "Yes", .bounds = {0, 0, 10, 10}, .isDefault = true},
+      {.kind = Kind::Button, .name = "Sure", .bounds = {0, 20, 10, 10}, .isDefault = true},
+  });
+  ExpectRejected(FormOf(kTwoDefaults), {}, "more than one default button");
+  static constexpr auto kLabelCancels = std::to_array<Control>({
+      {.kind = Kind::Label, .name = "Note", .bounds = {0, 0, 10, 10}, .isCancel = true},
+  });
+  ExpectRejected(FormOf(kLabelCancels), {}, "\"Note\" is no push button");
 }
 
 // Every form of the program, with every handler its commands bind, passes;
 // the tables use the same names the commands look their controls up by.
 TEST(FormCheck, TheProgramsFormsAreWhole) {
-  for (const forms::Form* form : {&MainFormLayout(), &AboutBoxForm(), &PreferencesDialogForm(), &RunDialogLayout(),
-                                  &ZSnesDirDialogForm(), &FavoritesDialogForm(), &ScanKeyDialogForm(),
-                                  &JoyMapDialogForm(), &forms::InputBoxForm(), &SearchDialogForm()}) {
+  for (const forms::Form* form : ProgramForms()) {
     SCOPED_TRACE(std::string(form->name));
     forms::HandlerTable everything;
     for (const auto& control : form->controls) {
@@ -90,8 +100,9 @@ TEST(FormCheck, TheProgramsFormsAreWhole) {
     for (const auto menu : {form->menu, form->popupMenu}) {
       for (const auto& item : menu) everything.Bind(item.handler, [](const forms::Event&) {});
     }
-    everything.Bind(form->onDestroy, [](const forms::Event&) {});
-    everything.Bind(form->onDropFiles, [](const forms::Event&) {});
+    for (const auto handler : {form->onDestroy, form->onDropFiles, form->onPopupMenuOpen}) {
+      everything.Bind(handler, [](const forms::Event&) {});
+    }
     EXPECT_NO_THROW(forms::CheckForm(*form, everything));
   }
   for (int number = 1; number <= 12; ++number) {

@@ -77,41 +77,6 @@ TEST(MainFormLayout, SwitchChecksFormACompleteFamilyTaggedByNumber) {
   }
 }
 
-TEST(MainFormLayout, TabOrderIsContiguousWithinEachParent) {
-  std::map<std::string_view, std::vector<int>> orders;
-  for (const auto& control : MainFormLayout().controls) {
-    if (control.tabOrder >= 0) orders[control.parent].push_back(control.tabOrder);
-  }
-  for (auto& [parent, list] : orders) {
-    std::sort(list.begin(), list.end());
-    for (std::size_t i = 0; i < list.size(); ++i) EXPECT_EQ(list[i], static_cast<int>(i)) << "in " << parent;
-  }
-  EXPECT_EQ(orders[""].size(), 4u);  // PageControl, ToolBar, ApplyButton, CancelButton
-  EXPECT_EQ(orders["GeneralTab"].size(), 11u);
-  EXPECT_EQ(orders["SwitchesTab"].size(), 15u);
-}
-
-TEST(MainFormLayout, ChildrenLieInsideTheirParents) {
-  for (const auto& control : MainFormLayout().controls) {
-    SCOPED_TRACE(std::string(control.name));
-    if (!control.parent.empty()) {
-      ASSERT_NE(Find(control.parent), nullptr);
-    }
-    const Bounds area = AreaOf(control.parent);
-    EXPECT_GE(control.bounds.left, 0);
-    EXPECT_GE(control.bounds.top, 0);
-    EXPECT_LE(control.bounds.left + control.bounds.width, area.width);
-    EXPECT_LE(control.bounds.top + control.bounds.height, area.height);
-  }
-  // The five pages, in tab order, share one page area.
-  std::vector<std::string_view> pages;
-  for (const auto& control : MainFormLayout().controls) {
-    if (control.kind == Kind::Page) pages.push_back(control.name);
-  }
-  EXPECT_EQ(pages,
-            (std::vector<std::string_view>{"GeneralTab", "DisplayTab", "TabSheet2", "TabSheet3", "SwitchesTab"}));
-}
-
 TEST(MainFormLayout, LabelsFocusAControlBesideThem) {
   int labels = 0;
   for (const auto& control : MainFormLayout().controls) {

@@ -15,21 +15,6 @@ const Control* Find(std::string_view name) {
   return nullptr;
 }
 
-TEST(RunDialogLayoutTest, NamesAreUniqueAndEverythingStartsInsideTheClientArea) {
-  const forms::Form& form = RunDialogLayout();
-  std::set<std::string_view> names;
-  for (const Control& control : form.controls) {
-    EXPECT_TRUE(names.insert(control.name).second) << control.name;
-    EXPECT_TRUE(control.parent.empty()) << control.name;
-    EXPECT_GE(control.bounds.left, 0) << control.name;
-    EXPECT_GE(control.bounds.top, 0) << control.name;
-    EXPECT_LE(control.bounds.left + control.bounds.width, form.clientWidth) << control.name;
-    EXPECT_LE(control.bounds.top + control.bounds.height, form.clientHeight) << control.name;
-  }
-  for (std::string_view label : {"Label1", "Label2", "Label3", "StatusLabel", "RomFileLabel", "RomTitleLabel"})
-    ASSERT_NE(Find(label), nullptr) << label;
-}
-
 // Enter must not terminate an emulator before the dialog has seen it running,
 // and Esc must only close the dialog.
 TEST(RunDialogLayoutTest, EnterTerminatesOnlyOnceEnabledAndEscCloses) {

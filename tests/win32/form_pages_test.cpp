@@ -46,7 +46,7 @@ constexpr auto kControls = std::to_array<forms::Control>({
      .parent = "Second",
      .caption = "&Later",
      .bounds = {8, 72, 100, 17},
-     .tabOrder = 1},
+     .tabOrder = 0},
 });
 
 constexpr forms::Form kForm{.className = "TPagesTest",

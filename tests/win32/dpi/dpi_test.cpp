@@ -12,21 +12,15 @@
 #include <utility>
 #include <vector>
 
-#include "app/about_layout.h"
 #include "app/main_form_layout.h"
-#include "app/preferences_layout.h"
-#include "favorites/favorites_dialog_layout.h"
+#include "app/program_forms.h"
 #include "forms/dpi_scale.h"
-#include "forms/input_box_layout.h"
 #include "forms/radio_layout.h"
 #include "input/joy_map_dialog_layout.h"
 #include "input/joy_map_model.h"
 #include "input/key_names.h"
 #include "input/scan_key_dialog_layout.h"
 #include "input/scan_key_model.h"
-#include "launch/run_dialog_layout.h"
-#include "locate/search_dialog_layout.h"
-#include "locate/zsnes_dir_dialog_layout.h"
 #include "tests/win32/form_test_support.h"
 #include "widgets/explorer_button_win.h"
 
@@ -236,11 +230,7 @@ TEST_P(EveryWindow, TheClientAreaIsTheDeclaredOneWhateverTheFrame) {
   EXPECT_EQ(client.bottom, Scale()(layout.clientHeight));
 }
 
-INSTANTIATE_TEST_SUITE_P(Program, EveryWindow,
-                         ::testing::Values(&MainFormLayout(), &AboutBoxForm(), &PreferencesDialogForm(),
-                                           &RunDialogLayout(), &ZSnesDirDialogForm(), &FavoritesDialogForm(),
-                                           &ScanKeyDialogForm(), &JoyMapDialogForm(), &SearchDialogForm(),
-                                           &forms::InputBoxForm()));
+INSTANTIATE_TEST_SUITE_P(Program, EveryWindow, ::testing::ValuesIn(ProgramForms()));
 
 }  // namespace
 }  // namespace pavane
