@@ -12,13 +12,13 @@
 #include "app/app_title_win.h"
 #include "app/program_arguments.h"
 #include "app/program_win.h"
+#include "app/prompter_win.h"
 #include "app/registry_state.h"
 #include "app/uninstall_win.h"
 #include "base/message_texts.h"
 #include "win32/ansi_path.h"
 #include "win32/error_display.h"
 #include "win32/form_window.h"
-#include "win32/prompter_win.h"
 #include "win32/resource_string.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

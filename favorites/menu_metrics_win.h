@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/handle_win.h"
 #include "favorites/menu_metrics.h"
+#include "win32/handles.h"
 
 namespace pavane {
 

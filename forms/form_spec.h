@@ -83,7 +83,8 @@ struct Control {
                                        // whole field highlighted while it has the focus
   bool multiSelect = false;            // list boxes: Shift and Ctrl extend the selection
   int itemHeight = 0;                  // lists; 0: the system's
-  int resource = 0;                    // picture or glyph resource
+  int resource = 0;                    // picture or glyph resource; drive pickers: the first of the icons of
+                                       // fixed, removable, remote, CD-ROM and RAM drives, numbered in that order
   bool scalePicture = false;           // a bitmap other controls point into scales with them
   std::string_view dropDownMenu = {};  // tool buttons: the pop-up menu they drop down
   std::string_view widget = {};        // painted controls: the widget that draws them

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "base/handle_win.h"
 #include "launch/emulator.h"
+#include "win32/handles.h"
 
 namespace pavane::win {
 

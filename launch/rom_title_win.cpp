@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "base/handle_win.h"
 #include "launch/rom_title.h"
+#include "win32/handles.h"
 
 namespace pavane {
 

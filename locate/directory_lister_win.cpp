@@ -1,8 +1,8 @@
 // The drive walk's view of a Windows file system.
 #include <windows.h>
 
-#include "base/handle_win.h"
 #include "locate/directory_lister.h"
+#include "win32/handles.h"
 
 namespace pavane {
 namespace {

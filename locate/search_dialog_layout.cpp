@@ -1,5 +1,7 @@
 #include "locate/search_dialog_layout.h"
 
+#include "base/resource_ids.h"
+
 namespace pavane {
 
 namespace {
@@ -15,7 +17,12 @@ constexpr Control kControls[] = {
      .bounds = {16, 26, 70, 13},
      .focuses = ui::DriveCombo},
     // Rows as tall as the drive-type pictures.
-    {.kind = Kind::DrivePicker, .name = ui::DriveCombo, .bounds = {92, 24, 173, 19}, .tabOrder = 0, .itemHeight = 16},
+    {.kind = Kind::DrivePicker,
+     .name = ui::DriveCombo,
+     .bounds = {92, 24, 173, 19},
+     .tabOrder = 0,
+     .itemHeight = 16,
+     .resource = IDI_DRIVE_FIXED},
     {.kind = Kind::Label, .name = "Label3", .caption = "ZSNES.EXE found in:", .bounds = {16, 64, 100, 13}},
     {.kind = Kind::ListBox, .name = ui::FoundListBox, .bounds = {16, 80, 257, 65}, .tabOrder = 1, .itemHeight = 13},
     {.kind = Kind::Label, .name = ui::DirLabel, .bounds = {16, 160, 353, 16}, .path = true},

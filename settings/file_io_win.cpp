@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "base/handle_win.h"
 #include "settings/file_io.h"
 #include "settings/file_io_internal.h"
+#include "win32/handles.h"
 
 namespace pavane {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "base/handle_win.h"
 #include "widgets/colors.h"
 #include "widgets/explorer_button_state.h"
 #include "widgets/explorer_geometry.h"
 #include "widgets/glyph_image.h"
+#include "win32/handles.h"
 #include "win32/painted_control.h"
 
 namespace pavane::widgets {

@@ -9,11 +9,11 @@
 #include <string_view>
 #include <vector>
 
-#include "base/handle_win.h"
 #include "widgets/caption_layout.h"
 #include "widgets/colors.h"
 #include "widgets/gradient_bands.h"
 #include "win32/form_window.h"
+#include "win32/handles.h"
 
 namespace pavane::widgets {
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "base/resource_ids.h"
 #include "win32/control_kind.h"
 
 namespace pavane::win {
@@ -77,7 +76,7 @@ class OwnerDrawList : public DropDownList {
     measure.itemHeight = static_cast<UINT>(form.scale(control.spec->itemHeight));
     return true;
   }
-  bool Draw(FormWindow::Impl& form, const ControlWindow&, const DRAWITEMSTRUCT& item) const override {
+  bool Draw(FormWindow::Impl& form, const ControlWindow& control, const DRAWITEMSTRUCT& item) const override {
     if (item.CtlType != ODT_COMBOBOX) return false;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     const HDC dc = item.hDC;
@@ -88,7 +87,7 @@ class OwnerDrawList : public DropDownList {
       std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
       if (length > 0) SendMessageA(item.hwndItem, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
       text.resize(static_cast<std::size_t>(std::max(length, 0)));
-      const int textLeft = DrawBeforeText(dc, row, text);
+      const int textLeft = DrawBeforeText(*control.spec, dc, row, text);
       HFONT listFont = reinterpret_cast<HFONT>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0));
       SelectedObject selectFont(dc, listFont ? static_cast<HGDIOBJ>(listFont) : form.font.Get());
       const int textColor =
@@ -104,7 +103,9 @@ class OwnerDrawList : public DropDownList {
  protected:
   DWORD ExtraStyle() const override { return CBS_OWNERDRAWFIXED | CBS_HASSTRINGS; }
   // Draws what stands before a row's text; where the text begins.
-  virtual int DrawBeforeText(HDC, const RECT& row, const std::string&) const { return row.left + 2; }
+  virtual int DrawBeforeText(const forms::Control&, HDC, const RECT& row, const std::string&) const {
+    return row.left + 2;
+  }
   // The text's offset from the row's top.
   virtual int TextTop(HDC, const RECT&) const { return 0; }
 };
@@ -113,11 +114,11 @@ class OwnerDrawList : public DropDownList {
 // begins with the drive letter; the text sits in the middle of the row.
 class DrivePicker : public OwnerDrawList {
  protected:
-  int DrawBeforeText(HDC dc, const RECT& row, const std::string& text) const override {
+  int DrawBeforeText(const forms::Control& spec, HDC dc, const RECT& row, const std::string& text) const override {
     if (text.empty()) return row.left + 2;
     const char root[] = {text[0], ':', '\\', '\0'};
     const int size = std::min(16, static_cast<int>(row.bottom - row.top));
-    if (const HICON icon = DriveIcon(GetDriveTypeA(root))) {
+    if (const HICON icon = DriveIcon(spec, GetDriveTypeA(root))) {
       DrawIconEx(dc, row.left + 2, row.top + (row.bottom - row.top - size) / 2, icon, size, size, 0, nullptr,
                  DI_NORMAL);
     }
@@ -130,25 +131,26 @@ class DrivePicker : public OwnerDrawList {
   }
 
  private:
-  // The program's own pictures, loaded once and shared.
-  static HICON DriveIcon(UINT driveType) {
-    int resource = IDI_DRIVE_FIXED;
+  // The table's pictures, one per drive type from its first (fixed drives),
+  // loaded once and shared.
+  static HICON DriveIcon(const forms::Control& spec, UINT driveType) {
+    int offset = 0;
     switch (driveType) {
       case DRIVE_REMOVABLE:
-        resource = IDI_DRIVE_REMOVABLE;
+        offset = 1;
         break;
       case DRIVE_REMOTE:
-        resource = IDI_DRIVE_REMOTE;
+        offset = 2;
         break;
       case DRIVE_CDROM:
-        resource = IDI_DRIVE_CDROM;
+        offset = 3;
         break;
       case DRIVE_RAMDISK:
-        resource = IDI_DRIVE_RAM;
+        offset = 4;
         break;
     }
     return static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource), IMAGE_ICON, 16, 16, LR_SHARED));
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(spec.resource + offset), IMAGE_ICON, 16, 16, LR_SHARED));
   }
 };
 

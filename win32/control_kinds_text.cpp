@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "base/handle_win.h"
 #include "win32/control_kind.h"
+#include "win32/handles.h"
 
 namespace pavane::win {
 namespace {

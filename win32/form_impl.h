@@ -16,11 +16,11 @@
 #include <string_view>
 #include <vector>
 
-#include "base/handle_win.h"
 #include "forms/dpi_scale.h"
 #include "forms/form_spec.h"
 #include "forms/form_view.h"
 #include "win32/form_window.h"
+#include "win32/handles.h"
 #include "win32/painted_control.h"
 
 namespace pavane::win {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "base/handle_win.h"
+#include "win32/handles.h"
 
 namespace pavane::win {
 

@@ -10,12 +10,12 @@
 #include <string>
 
 #include "app/program_win.h"
-#include "base/handle_win.h"
 #include "launch/rom_title.h"
 #include "settings/file_io.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"
 #include "tests/win32/test_key.h"
+#include "win32/handles.h"
 
 namespace pavane {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "base/handle_win.h"
 #include "settings/file_io.h"
 #include "tests/support/temp_dir.h"
+#include "win32/handles.h"
 
 namespace pavane {
 namespace {

@@ -14,6 +14,7 @@
 
 #include "app/app_state.h"
 #include "app/program_win.h"
+#include "app/prompter_win.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/win32/form_test_support.h"
 #include "tests/win32/modal_observer.h"
@@ -21,7 +22,6 @@
 #include "tests/win32/window_script.h"
 #include "win32/error_display.h"
 #include "win32/form_window.h"
-#include "win32/prompter_win.h"
 
 namespace pavane {
 namespace {

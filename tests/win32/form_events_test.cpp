@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "base/handle_win.h"
 #include "forms/form_spec.h"
 #include "tests/win32/form_test_support.h"
 #include "win32/form_window.h"
+#include "win32/handles.h"
 #include "win32/painted_control.h"
 
 namespace pavane {

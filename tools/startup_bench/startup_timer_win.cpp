@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "base/handle_win.h"
+#include "win32/handles.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "app/prompter_win.h"
 #include "favorites/favorites_dialog.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"
 #include "tests/win32/favorites/list_box_user.h"
 #include "tests/win32/form_test_support.h"
 #include "tests/win32/window_script.h"
-#include "win32/prompter_win.h"
 
 namespace pavane {
 namespace {

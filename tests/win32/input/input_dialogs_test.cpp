@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/program_win.h"
+#include "app/prompter_win.h"
 #include "input/joy_map_dialog.h"
 #include "input/key_translator_win.h"
 #include "input/scan_key_dialog.h"
@@ -18,7 +19,6 @@
 #include "tests/win32/form_test_support.h"
 #include "tests/win32/test_key.h"
 #include "tests/win32/window_script.h"
-#include "win32/prompter_win.h"
 
 namespace pavane {
 namespace {

@@ -9,11 +9,11 @@
 #include <filesystem>
 #include <thread>
 
-#include "base/handle_win.h"
 #include "base/text_rules.h"
 #include "settings/file_io.h"
 #include "tests/win32/launch/launch_test_support.h"
 #include "tests/win32/user_input.h"
+#include "win32/handles.h"
 #include "win32/registry.h"
 
 namespace pavane {

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "app/prompter_win.h"
 #include "tests/win32/form_test_support.h"
 #include "tests/win32/locate/search_drive.h"
 #include "tests/win32/modal_observer.h"
 #include "tests/win32/window_script.h"
 #include "widgets/browse_folder_win.h"
-#include "win32/prompter_win.h"
 
 namespace pavane {
 namespace {

@@ -9,11 +9,11 @@
 #include "app/about_box.h"
 #include "app/about_layout.h"
 #include "app/preferences_dialog.h"
+#include "app/prompter_win.h"
 #include "locate/zsnes_dir_dialog.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/win32/form_test_support.h"
 #include "tests/win32/window_script.h"
-#include "win32/prompter_win.h"
 
 namespace pavane {
 namespace {

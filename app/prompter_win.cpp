@@ -1,4 +1,4 @@
-#include "win32/prompter_win.h"
+#include "app/prompter_win.h"
 
 #include <cderr.h>
 #include <commdlg.h>
