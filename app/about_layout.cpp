@@ -1,6 +1,7 @@
 #include "app/about_layout.h"
 
 #include "base/resource_ids.h"
+#include "base/version.h"
 
 namespace pavane {
 
@@ -11,7 +12,11 @@ using forms::Kind;
 
 constexpr Control kControls[] = {
     {.kind = Kind::Picture, .name = "Image1", .bounds = {8, 8, 350, 92}, .resource = IDB_ABOUT_BANNER},
-    {.kind = Kind::Label, .name = "Label1", .caption = "Pavane v0.180", .bounds = {24, 112, 81, 13}, .bold = true},
+    {.kind = Kind::Label,
+     .name = "Label1",
+     .caption = "Pavane v" PAVANE_VERSION,
+     .bounds = {24, 112, 81, 13},
+     .bold = true},
     {.kind = Kind::Label,
      .name = "Label2",
      .caption = "A Windows 95 based frontend for ZSNES v0.400",

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # pavanectl from the outside: the documented results on real files.
+#   pavanectl_test.sh PAVANECTL VERSION
 set -u
 ctl=$1
+version=$2
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 failures=0
@@ -119,6 +121,12 @@ expect_eq "$(status_of "$ctl" export a b --cmdline)" 2 "option without value"
 expect_eq "$(status_of "$ctl" find)" 2 "find without a directory"
 expect_eq "$(status_of "$ctl" -h)" 0 "help"
 "$ctl" -h | grep -q '^usage: pavanectl show FILE' || fail "help text"
+
+# The project's version, alone on its line; the help names the option.
+expect_eq "$("$ctl" --version)" "pavanectl $version" "--version"
+expect_eq "$(status_of "$ctl" --version)" 0 "--version exit status"
+expect_eq "$(status_of "$ctl" --version x)" 2 "--version with an argument"
+"$ctl" -h | grep -q '^ *pavanectl --version$' || fail "help lists --version"
 
 # No input makes it crash or hang.
 head -c 300000 /dev/urandom > "$dir/random.pvt"

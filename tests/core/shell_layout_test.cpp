@@ -9,6 +9,7 @@
 #include "app/about_layout.h"
 #include "app/preferences_layout.h"
 #include "base/resource_ids.h"
+#include "base/version.h"
 #include "locate/zsnes_dir_dialog_layout.h"
 
 namespace pavane {
@@ -175,7 +176,7 @@ TEST(AboutLayout, MatchesTheBoxTable) {
   EXPECT_TRUE(HandlerNames(form).empty());
   ExpectRows(form, {
                        {"Image1", Kind::Picture, {8, 8, 350, 92}, "", -1},
-                       {"Label1", Kind::Label, {24, 112, 81, 13}, "Pavane v0.180", -1},
+                       {"Label1", Kind::Label, {24, 112, 81, 13}, "Pavane v" PAVANE_VERSION, -1},
                        {"Label2", Kind::Label, {24, 128, 233, 13}, "A Windows 95 based frontend for ZSNES v0.400", -1},
                        {"Label3", Kind::Label, {24, 152, 126, 13}, Find(form, "Label3")->caption, -1},
                        {"Label4", Kind::Label, {24, 176, 138, 13}, Find(form, "Label4")->caption, -1},

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/version.h"
 #include "launch/rom_title.h"
 #include "locate/drive_search.h"
 #include "settings/config_file.h"
@@ -19,12 +20,14 @@ constexpr const char* kUsage =
     "       pavanectl export CFG OUT [--cmdline TEXT]\n"
     "       pavanectl title ROM...\n"
     "       pavanectl find DIR\n"
+    "       pavanectl --version\n"
     "\n"
-    "  show    print the settings a template or ZSNES.CFG holds\n"
-    "  apply   load TEMPLATE over CFG and save CFG\n"
-    "  export  save the settings of CFG as a template (binary for .pvt)\n"
-    "  title   print the game title stored in each ROM image\n"
-    "  find    search DIR and below for ZSNES.EXE as the drive search does\n";
+    "  show       print the settings a template or ZSNES.CFG holds\n"
+    "  apply      load TEMPLATE over CFG and save CFG\n"
+    "  export     save the settings of CFG as a template (binary for .pvt)\n"
+    "  title      print the game title stored in each ROM image\n"
+    "  find       search DIR and below for ZSNES.EXE as the drive search does\n"
+    "  --version  print the version of this program\n";
 
 // Messages are ANSI text; a Linux terminal wants UTF-8.
 std::string ForConsole(const std::string& text) {
@@ -149,6 +152,10 @@ int Run(const std::vector<std::string>& args) {
   if (args.empty()) return Usage(std::cerr, 2);
   const std::string& command = args[0];
   if (command == "-h" || command == "--help") return Usage(std::cout, 0);
+  if (command == "--version" && args.size() == 1) {
+    std::cout << "pavanectl " PAVANE_VERSION "\n";
+    return 0;
+  }
   if (command == "show" && args.size() == 2) return Show(args[1]);
   if (command == "apply" && args.size() == 3) return Apply(args[1], args[2]);
   if (command == "export" && args.size() == 3) return Export(args[1], args[2], nullptr);

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "tests/support/temp_dir.h"
 #include "tests/win32/modal_observer.h"
@@ -45,6 +46,17 @@ class ScopedEnvironment {
  private:
   const char* name_;
 };
+
+// Waits until `found` gives a window, or the time is up.
+template <class Find>
+HWND WaitForWindow(Find found, std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (const HWND window = found()) return window;
+    if (std::chrono::steady_clock::now() > deadline) return nullptr;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
 
 // True when the process ends within `timeout`.
 bool WaitForExit(HANDLE process, std::chrono::milliseconds timeout = std::chrono::seconds(10));

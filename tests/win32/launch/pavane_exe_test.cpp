@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "base/text_rules.h"
 #include "settings/file_io.h"
@@ -20,19 +19,9 @@ namespace pavane {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::WaitForWindow;
 
 constexpr const char* kProgramKey = "Software\\Pavane";
-
-// Waits until `found` gives a window, or the time is up.
-template <class Find>
-HWND WaitForWindow(Find found, std::chrono::milliseconds timeout = 10s) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    if (const HWND window = found()) return window;
-    if (std::chrono::steady_clock::now() > deadline) return nullptr;
-    std::this_thread::sleep_for(50ms);
-  }
-}
 
 bool HasChildText(HWND window, const char* text) { return FindWindowExA(window, nullptr, nullptr, text) != nullptr; }
 

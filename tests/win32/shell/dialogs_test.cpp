@@ -10,6 +10,7 @@
 #include "app/about_layout.h"
 #include "app/preferences_dialog.h"
 #include "app/prompter_win.h"
+#include "base/version.h"
 #include "locate/zsnes_dir_dialog.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/win32/form_test_support.h"
@@ -94,7 +95,7 @@ TEST(AboutBox, ShowsItsTextsAndClosesWithOkOnEnterAndEsc) {
     TAboutBox box(host, nullptr);
     win::FormWindow& window = AsWindow(box.Window());
     ModalScript script(window, [&] {
-      EXPECT_EQ(window.Text("Label1"), "Pavane v0.180");
+      EXPECT_EQ(window.Text("Label1"), "Pavane v" PAVANE_VERSION);
       EXPECT_EQ(window.Text("PavaneLink"), kHomepageAddress);
       // The address can be selected and copied, not changed.
       EXPECT_TRUE(GetWindowLongA(window.Control("PavaneLink"), GWL_STYLE) & ES_READONLY);
