@@ -10,6 +10,10 @@ else
   wineserver_command=("${wine_command[0]}" wineserver)
 fi
 wine() { "${wine_command[@]}" "$@"; }
+# Wine names the Linux files of the Windows ones in the locale's character
+# set: without one (an empty environment, as in a fresh root) a name with
+# letters beyond ASCII cannot be made. UTF-8 holds every name.
+if [ -z "${LC_ALL:-}${LC_CTYPE:-}${LANG:-}" ]; then export LANG=C.UTF-8; fi
 wineserver() { "${wineserver_command[@]}" "$@"; }
 
 # Runs in one prefix take turns: takes the lock of the prefix $1 until the

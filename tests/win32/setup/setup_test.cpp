@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "base/handle_win.h"
+#include "win32/handles.h"
 #include "base/version.h"
 #include "settings/file_io.h"
 #include "tests/support/temp_dir.h"
