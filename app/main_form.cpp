@@ -11,35 +11,29 @@ TMainForm::TMainForm(AppState& state, const Services& services)
 // that share a command share the name.
 forms::HandlerTable TMainForm::Handlers() {
   forms::HandlerTable handlers;
-  auto command = [&](std::string_view name, void (TMainForm::*run)()) {
-    handlers.Bind(name, [this, run](const forms::Event&) { (this->*run)(); });
-  };
-  auto handler = [&](std::string_view name, void (TMainForm::*run)(const forms::Event&)) {
-    handlers.Bind(name, [this, run](const forms::Event& event) { (this->*run)(event); });
-  };
-  command("OpenClick", &TMainForm::OpenClick);
-  command("RunClick", &TMainForm::RunClick);
-  command("ApplyButtonClick", &TMainForm::ApplyButtonClick);
-  command("ExitClick", &TMainForm::ExitClick);
-  command("ReadConfigButtonClick", &TMainForm::ReadConfigButtonClick);
-  command("BrowseButton1Click", &TMainForm::BrowseButton1Click);
-  command("JoystickButtonClick", &TMainForm::JoystickButtonClick);
-  command("SaveROMSettingsMenuClick", &TMainForm::SaveROMSettingsMenuClick);
-  command("AddToFaveClick", &TMainForm::AddToFaveClick);
-  command("ConfigPopupMenuClick", &TMainForm::ConfigPopupMenuClick);
-  command("LoadSettingsMenuClick", &TMainForm::LoadSettingsMenuClick);
-  command("SaveSettingsMenuClick", &TMainForm::SaveSettingsMenuClick);
-  command("PreferencesMenuClick", &TMainForm::PreferencesMenuClick);
-  command("AboutMenuClick", &TMainForm::AboutMenuClick);
-  command("FormDestroy", &TMainForm::FormDestroy);
-  command("FavoritesMenuOpen", &TMainForm::FavoritesMenuOpen);
-  handler("BrowseButtonClick", &TMainForm::BrowseButtonClick);
-  handler("ScanKeyButtonClick", &TMainForm::ScanKeyButtonClick);
-  handler("SwitchCheckClick", &TMainForm::SwitchCheckClick);
-  handler("GammaSpinChanging", &TMainForm::GammaSpinChanging);
-  handler("GammaSpinClick", &TMainForm::GammaSpinClick);
-  handler("FaveClick", &TMainForm::FaveClick);
-  handler("FormDropFiles", &TMainForm::FormDropFiles);
+  handlers.Bind("OpenClick", this, &TMainForm::OpenClick);
+  handlers.Bind("RunClick", this, &TMainForm::RunClick);
+  handlers.Bind("ApplyButtonClick", this, &TMainForm::ApplyButtonClick);
+  handlers.Bind("ExitClick", this, &TMainForm::ExitClick);
+  handlers.Bind("ReadConfigButtonClick", this, &TMainForm::ReadConfigButtonClick);
+  handlers.Bind("BrowseButton1Click", this, &TMainForm::BrowseButton1Click);
+  handlers.Bind("JoystickButtonClick", this, &TMainForm::JoystickButtonClick);
+  handlers.Bind("SaveROMSettingsMenuClick", this, &TMainForm::SaveROMSettingsMenuClick);
+  handlers.Bind("AddToFaveClick", this, &TMainForm::AddToFaveClick);
+  handlers.Bind("ConfigPopupMenuClick", this, &TMainForm::ConfigPopupMenuClick);
+  handlers.Bind("LoadSettingsMenuClick", this, &TMainForm::LoadSettingsMenuClick);
+  handlers.Bind("SaveSettingsMenuClick", this, &TMainForm::SaveSettingsMenuClick);
+  handlers.Bind("PreferencesMenuClick", this, &TMainForm::PreferencesMenuClick);
+  handlers.Bind("AboutMenuClick", this, &TMainForm::AboutMenuClick);
+  handlers.Bind("FormDestroy", this, &TMainForm::FormDestroy);
+  handlers.Bind("FavoritesMenuOpen", this, &TMainForm::FavoritesMenuOpen);
+  handlers.Bind("BrowseButtonClick", this, &TMainForm::BrowseButtonClick);
+  handlers.Bind("ScanKeyButtonClick", this, &TMainForm::ScanKeyButtonClick);
+  handlers.Bind("SwitchCheckClick", this, &TMainForm::SwitchCheckClick);
+  handlers.Bind("GammaSpinChanging", this, &TMainForm::GammaSpinChanging);
+  handlers.Bind("GammaSpinClick", this, &TMainForm::GammaSpinClick);
+  handlers.Bind("FaveClick", this, &TMainForm::FaveClick);
+  handlers.Bind("FormDropFiles", this, &TMainForm::FormDropFiles);
   return handlers;
 }
 

@@ -22,16 +22,13 @@ TFavoritesDialog::TFavoritesDialog(forms::FormHost& host, forms::FormView* owner
 
 forms::HandlerTable TFavoritesDialog::Handlers() {
   forms::HandlerTable handlers;
-  auto bind = [&](std::string_view name, void (TFavoritesDialog::*run)()) {
-    handlers.Bind(name, [this, run](const forms::Event&) { (this->*run)(); });
-  };
-  bind("AddBtnClick", &TFavoritesDialog::AddBtnClick);
-  bind("RemoveBtnClick", &TFavoritesDialog::RemoveBtnClick);
-  bind("UpBtnClick", &TFavoritesDialog::UpBtnClick);
-  bind("DownBtnClick", &TFavoritesDialog::DownBtnClick);
-  bind("FaveListBoxClick", &TFavoritesDialog::FaveListBoxClick);
-  bind("FaveListBoxDblClick", &TFavoritesDialog::FaveListBoxDblClick);
-  handlers.Bind("FaveListBoxDropFiles", [this](const forms::Event& event) { FaveListBoxDropFiles(event); });
+  handlers.Bind("AddBtnClick", this, &TFavoritesDialog::AddBtnClick);
+  handlers.Bind("RemoveBtnClick", this, &TFavoritesDialog::RemoveBtnClick);
+  handlers.Bind("UpBtnClick", this, &TFavoritesDialog::UpBtnClick);
+  handlers.Bind("DownBtnClick", this, &TFavoritesDialog::DownBtnClick);
+  handlers.Bind("FaveListBoxClick", this, &TFavoritesDialog::FaveListBoxClick);
+  handlers.Bind("FaveListBoxDblClick", this, &TFavoritesDialog::FaveListBoxDblClick);
+  handlers.Bind("FaveListBoxDropFiles", this, &TFavoritesDialog::FaveListBoxDropFiles);
   return handlers;
 }
 

@@ -17,7 +17,7 @@ class SystemMenuMetrics : public MenuMetrics {
  private:
   // Made when the first item is measured, and kept for the next; the DC
   // goes first, as the font is selected into it.
-  mutable win::UniqueGdiObject font_;
+  mutable win::UniqueFont font_;
   mutable win::UniqueMemoryDC dc_;
 };
 

@@ -31,6 +31,15 @@ using Handler = std::function<void(const Event&)>;
 class HandlerTable {
  public:
   HandlerTable& Bind(std::string_view name, Handler handler);
+  // A member function of `owner`, with the event or without it.
+  template <class Owner>
+  HandlerTable& Bind(std::string_view name, Owner* owner, void (Owner::*run)()) {
+    return Bind(name, [owner, run](const Event&) { (owner->*run)(); });
+  }
+  template <class Owner>
+  HandlerTable& Bind(std::string_view name, Owner* owner, void (Owner::*run)(const Event&)) {
+    return Bind(name, [owner, run](const Event& event) { (owner->*run)(event); });
+  }
   bool Contains(std::string_view name) const { return handlers_.find(name) != handlers_.end(); }
   // Runs the handler bound to `name`; an empty name runs nothing.
   void Raise(std::string_view name, const Event& event) const;

@@ -10,7 +10,7 @@ namespace ui = joy_map_dialog;
 
 TJoyMapDialog::TJoyMapDialog(forms::FormHost& host, forms::FormView* owner) {
   forms::HandlerTable handlers;
-  handlers.Bind("BtnKeyPress", [this](const forms::Event& event) { BtnKeyPress(event); });
+  handlers.Bind("BtnKeyPress", this, &TJoyMapDialog::BtnKeyPress);
   window_ = host.CreateForm(JoyMapDialogForm(), std::move(handlers), owner);
 }
 

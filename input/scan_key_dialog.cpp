@@ -28,18 +28,12 @@ TScanKeyDialog::TScanKeyDialog(forms::FormHost& host, forms::FormView* owner, fo
 
 forms::HandlerTable TScanKeyDialog::Handlers() {
   forms::HandlerTable handlers;
-  auto command = [&](std::string_view name, void (TScanKeyDialog::*run)()) {
-    handlers.Bind(name, [this, run](const forms::Event&) { (this->*run)(); });
-  };
-  auto handler = [&](std::string_view name, void (TScanKeyDialog::*run)(const forms::Event&)) {
-    handlers.Bind(name, [this, run](const forms::Event& event) { (this->*run)(event); });
-  };
-  handler("ButtonKeyEnter", &TScanKeyDialog::ButtonKeyEnter);
-  handler("ButtonKeyDown", &TScanKeyDialog::ButtonKeyDown);
-  command("AssignTabButtonClick", &TScanKeyDialog::AssignTabButtonClick);
-  command("AssignRShiftButtonClick", &TScanKeyDialog::AssignRShiftButtonClick);
-  command("PrintScreenButtonClick", &TScanKeyDialog::PrintScreenButtonClick);
-  command("OtherButtonClick", &TScanKeyDialog::OtherButtonClick);
+  handlers.Bind("ButtonKeyEnter", this, &TScanKeyDialog::ButtonKeyEnter);
+  handlers.Bind("ButtonKeyDown", this, &TScanKeyDialog::ButtonKeyDown);
+  handlers.Bind("AssignTabButtonClick", this, &TScanKeyDialog::AssignTabButtonClick);
+  handlers.Bind("AssignRShiftButtonClick", this, &TScanKeyDialog::AssignRShiftButtonClick);
+  handlers.Bind("PrintScreenButtonClick", this, &TScanKeyDialog::PrintScreenButtonClick);
+  handlers.Bind("OtherButtonClick", this, &TScanKeyDialog::OtherButtonClick);
   return handlers;
 }
 

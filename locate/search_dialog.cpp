@@ -21,7 +21,7 @@ TSearchDialog::TSearchDialog(forms::FormHost& host, forms::FormView* owner, Sear
 
 forms::HandlerTable TSearchDialog::Handlers() {
   forms::HandlerTable handlers;
-  handlers.Bind("StartBtnClick", [this](const forms::Event&) { StartBtnClick(); });
+  handlers.Bind("StartBtnClick", this, &TSearchDialog::StartBtnClick);
   return handlers;
 }
 

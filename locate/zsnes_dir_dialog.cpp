@@ -16,8 +16,8 @@ TZSnesDirDialog::TZSnesDirDialog(forms::FormHost& host, forms::FormView* owner, 
 
 forms::HandlerTable TZSnesDirDialog::Handlers() {
   forms::HandlerTable handlers;
-  handlers.Bind("BrowseButtonClick", [this](const forms::Event&) { BrowseButtonClick(); });
-  handlers.Bind("AutoSearchButtonClick", [this](const forms::Event&) { AutoSearchButtonClick(); });
+  handlers.Bind("BrowseButtonClick", this, &TZSnesDirDialog::BrowseButtonClick);
+  handlers.Bind("AutoSearchButtonClick", this, &TZSnesDirDialog::AutoSearchButtonClick);
   return handlers;
 }
 

@@ -67,7 +67,7 @@ class Canvas {
   int width_;
   int height_;
   win::UniqueMemoryDC dc_;
-  win::UniqueGdiObject bitmap_;
+  win::UniqueBitmap bitmap_;
   std::uint32_t* bits_ = nullptr;
   std::unique_ptr<win::SelectedObject> selected_;
 };
@@ -109,10 +109,10 @@ UINT AlignmentFlag(Alignment alignment) {
   return DT_CENTER;
 }
 
-win::UniqueGdiObject CaptionFont(const char* face, int charHeight) {
-  return win::UniqueGdiObject(CreateFontA(-charHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                          DEFAULT_PITCH | FF_SWISS, face));
+win::UniqueFont CaptionFont(const char* face, int charHeight) {
+  return win::UniqueFont(CreateFontA(-charHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                     face));
 }
 
 // The character height the system gave a font, which a bitmap font (such as
@@ -130,16 +130,15 @@ int CharHeightOf(HFONT font) {
 
 Image LoadBitmapImage(int resource) {
   if (resource == 0) return {};
-  win::UniqueGdiObject bitmap(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  win::UniqueBitmap bitmap(static_cast<HBITMAP>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   BITMAP size{};
   if (!bitmap || !GetObjectA(bitmap.Get(), sizeof size, &size)) return {};
   Image image(size.bmWidth, size.bmHeight);
   std::vector<std::uint32_t> bits(image.pixels.size());
   BITMAPINFO info = TopDown32(size.bmWidth, size.bmHeight);
   win::WindowDC screen(nullptr);
-  if (GetDIBits(screen.Get(), static_cast<HBITMAP>(bitmap.Get()), 0, size.bmHeight, bits.data(), &info,
-                DIB_RGB_COLORS) != size.bmHeight) {
+  if (GetDIBits(screen.Get(), bitmap.Get(), 0, size.bmHeight, bits.data(), &info, DIB_RGB_COLORS) != size.bmHeight) {
     return {};
   }
   for (std::size_t i = 0; i < bits.size(); ++i) {
@@ -272,9 +271,9 @@ void TExplorerButton::SetAllowAllUp(bool allowAllUp) { state_.SetAllowAllUp(allo
 // writes the caption at the scaled height instead.
 void TExplorerButton::SetFont(std::string_view face, int height, Color color) {
   const int scaled = Site().Scaled(height);
-  win::UniqueGdiObject font = CaptionFont(std::string(face).c_str(), scaled);
-  if (scaled > height && font && CharHeightOf(static_cast<HFONT>(font.Get())) * 5 < scaled * 4) {
-    if (win::UniqueGdiObject scalable = CaptionFont("Tahoma", scaled)) font = std::move(scalable);
+  win::UniqueFont font = CaptionFont(std::string(face).c_str(), scaled);
+  if (scaled > height && font && CharHeightOf(font.Get()) * 5 < scaled * 4) {
+    if (win::UniqueFont scalable = CaptionFont("Tahoma", scaled)) font = std::move(scalable);
   }
   font_ = std::move(font);
   fontColor_ = color;
@@ -387,7 +386,7 @@ void TExplorerButton::Paint(HDC dc) {
   const auto classBrush = reinterpret_cast<HBRUSH>(GetClassLongPtrA(Site().Container(), GCLP_HBRBACKGROUND));
   RECT whole{0, 0, w, h};
   FillRect(mem, &whole, classBrush ? classBrush : GetSysColorBrush(COLOR_BTNFACE));
-  win::SelectedObject selectFont(mem, font_ ? font_.Get() : static_cast<HGDIOBJ>(Site().FormFont()));
+  win::SelectedObject selectFont(mem, font_ ? font_.Get() : Site().FormFont());
   SetBkMode(mem, TRANSPARENT);
 
   const bool arrow = options_.popupMark && HasDropDown();

@@ -91,7 +91,7 @@ class TExplorerButton : public win::PaintedControl {
   bool wordWrap_ = false;
   Color unselectedFontColor_ = clWindowText;
   Color fontColor_ = clWindowText;
-  win::UniqueGdiObject font_;  // none: the form's font
+  win::UniqueFont font_;  // none: the form's font
   Image bitmap_;
   Image noFocusBitmap_;
   Image disabledBitmap_;

@@ -41,22 +41,6 @@ UINT FrameControlOf(CaptionButton button) {
   return DFCS_CAPTIONCLOSE;
 }
 
-// GetWindowDC / ReleaseDC for one scope.
-class WholeWindowDC {
- public:
-  explicit WholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  WholeWindowDC(const WholeWindowDC&) = delete;
-  WholeWindowDC& operator=(const WholeWindowDC&) = delete;
-  ~WholeWindowDC() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  HDC Get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 }  // namespace
 
 void TurnOffSystemFrameDrawing(HWND window) {
@@ -189,14 +173,14 @@ void TGradientForm::PaintBackground(HDC dc, int width, int height, bool active) 
     for (int band = 0; band < count; ++band) {
       const BandColumns columns = ColumnsOfBand(band, width, count);
       const RECT strip{columns.left, 0, columns.right, height};
-      const win::UniqueGdiObject brush(CreateSolidBrush(ToColorRef(bands[static_cast<std::size_t>(band)])));
-      FillRect(dc, &strip, static_cast<HBRUSH>(brush.Get()));
+      const win::UniqueBrush brush(CreateSolidBrush(ToColorRef(bands[static_cast<std::size_t>(band)])));
+      FillRect(dc, &strip, brush.Get());
     }
     return;
   }
   // A one-pixel strip of the bands, its first n - 1 pixels stretched over the caption.
   const win::UniqueMemoryDC stripDc(CreateCompatibleDC(dc));
-  const win::UniqueGdiObject strip(CreateCompatibleBitmap(dc, count, 1));
+  const win::UniqueBitmap strip(CreateCompatibleBitmap(dc, count, 1));
   if (!stripDc || !strip) return;
   const win::SelectedObject selected(stripDc.Get(), strip.Get());
   for (int band = 0; band < count; ++band) {
@@ -225,10 +209,10 @@ RECT TGradientForm::PaintCaption(bool active) {
   const int height = caption.Height();
   if (width <= 0 || height <= 0) return placed;
 
-  const WholeWindowDC target(hwnd_);
+  const win::WholeWindowDC target(hwnd_);
   if (!target.Get()) return placed;
   const win::UniqueMemoryDC dc(CreateCompatibleDC(target.Get()));
-  const win::UniqueGdiObject bitmap(CreateCompatibleBitmap(target.Get(), width, height));
+  const win::UniqueBitmap bitmap(CreateCompatibleBitmap(target.Get(), width, height));
   if (!dc || !bitmap) return placed;
   const win::SelectedObject selectBitmap(dc.Get(), bitmap.Get());
 
@@ -282,17 +266,16 @@ std::optional<LRESULT> TGradientForm::Handle(UINT message, WPARAM wParam, LPARAM
       RECT window;
       GetWindowRect(hwnd_, &window);
       const RECT caption = PaintCaption(IsActive());
-      win::UniqueGdiObject rest(CreateRectRgn(0, 0, 0, 0));
+      win::UniqueRegion rest(CreateRectRgn(0, 0, 0, 0));
       const HRGN update = reinterpret_cast<HRGN>(wParam);
       if (wParam > 1) {  // 1 stands for the whole window
-        CombineRgn(static_cast<HRGN>(rest.Get()), update, nullptr, RGN_COPY);
+        CombineRgn(rest.Get(), update, nullptr, RGN_COPY);
       } else {
-        SetRectRgn(static_cast<HRGN>(rest.Get()), window.left, window.top, window.right, window.bottom);
+        SetRectRgn(rest.Get(), window.left, window.top, window.right, window.bottom);
       }
-      const win::UniqueGdiObject captionRegion(CreateRectRgn(window.left + caption.left, window.top + caption.top,
-                                                             window.left + caption.right, window.top + caption.bottom));
-      CombineRgn(static_cast<HRGN>(rest.Get()), static_cast<HRGN>(rest.Get()), static_cast<HRGN>(captionRegion.Get()),
-                 RGN_DIFF);
+      const win::UniqueRegion captionRegion(CreateRectRgn(window.left + caption.left, window.top + caption.top,
+                                                          window.left + caption.right, window.top + caption.bottom));
+      CombineRgn(rest.Get(), rest.Get(), captionRegion.Get(), RGN_DIFF);
       return Default(WM_NCPAINT, reinterpret_cast<WPARAM>(rest.Get()), lParam);
     }
     case WM_NCACTIVATE: {

@@ -78,7 +78,7 @@ class TGradientForm {
   PaintWhen paintGradient_ = PaintWhen::Always;
   CaptionPainter onCaptionPaint_;
   std::array<std::vector<Rgb>, 2> bands_;  // inactive, active
-  win::UniqueGdiObject captionFont_;
+  win::UniqueFont captionFont_;
 };
 
 // Asks the system not to draw the frame itself (desktop composition), so

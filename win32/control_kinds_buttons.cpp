@@ -70,8 +70,8 @@ class PushButton : public ControlKind {
   }
   void Setup(FormWindow::Impl&, ControlWindow& control) const override {
     if (!control.spec->resource) return;
-    control.glyph.Reset(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(control.spec->resource), IMAGE_BITMAP, 0, 0, 0));
+    control.glyph.Reset(static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(control.spec->resource), IMAGE_BITMAP, 0, 0, 0)));
   }
   void Notify(FormWindow::Impl& form, std::size_t index, int code, int) const override {
     switch (code) {

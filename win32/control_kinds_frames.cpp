@@ -96,8 +96,8 @@ class Shape : public ControlKind {
   }
   bool Draw(FormWindow::Impl&, const ControlWindow& control, const DRAWITEMSTRUCT& item) const override {
     const unsigned color = control.spec->color;
-    const UniqueGdiObject brush(CreateSolidBrush(RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF)));
-    FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(brush.Get()));
+    const UniqueBrush brush(CreateSolidBrush(RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF)));
+    FillRect(item.hDC, &item.rcItem, brush.Get());
     return true;
   }
 };
@@ -160,12 +160,13 @@ class PageControl : public ControlKind {
     if (!pages.empty()) {
       const RECT& tabs = control.bounds;
       const RECT& page = form.controls[pages.front()].bounds;
-      UniqueGdiObject whole(CreateRectRgn(0, 0, tabs.right - tabs.left, tabs.bottom - tabs.top));
-      UniqueGdiObject hole(
+      UniqueRegion whole(CreateRectRgn(0, 0, tabs.right - tabs.left, tabs.bottom - tabs.top));
+      UniqueRegion hole(
           CreateRectRgn(page.left - tabs.left, page.top - tabs.top, page.right - tabs.left, page.bottom - tabs.top));
-      HRGN region = CreateRectRgn(0, 0, 0, 0);
-      CombineRgn(region, static_cast<HRGN>(whole.Get()), static_cast<HRGN>(hole.Get()), RGN_DIFF);
-      if (!SetWindowRgn(control.hwnd, region, FALSE)) DeleteObject(region);
+      UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+      CombineRgn(region.Get(), whole.Get(), hole.Get(), RGN_DIFF);
+      // The window owns the region once it takes it.
+      if (SetWindowRgn(control.hwnd, region.Get(), FALSE)) region.Release();
     }
     form.ShowSelectedPage(index);
   }

@@ -40,10 +40,9 @@ int SystemDpi() {
   return dpi > 0 ? dpi : forms::DpiScale::kDesignDpi;
 }
 
-UniqueGdiObject FormFont(int charHeight, int weight) {
-  return UniqueGdiObject(CreateFontA(-charHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                                     "MS Sans Serif"));
+UniqueFont FormFont(int charHeight, int weight) {
+  return UniqueFont(CreateFontA(-charHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
 }
 
 }  // namespace
@@ -132,7 +131,7 @@ void FormWindow::Impl::LoadPicture(ControlWindow& control) {
     HANDLE bitmap =
         LoadImageA(instance, MAKEINTRESOURCEA(spec.resource), IMAGE_BITMAP, loaded.cx, loaded.cy, LR_DEFAULTCOLOR);
     if (!bitmap) return;
-    bitmaps.emplace_back(bitmap);
+    bitmaps.emplace_back(static_cast<HBITMAP>(bitmap));
     SendMessageA(control.hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     BITMAP picture{};
     if (GetObjectA(bitmap, sizeof picture, &picture)) size = SIZE{picture.bmWidth, picture.bmHeight};

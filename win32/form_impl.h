@@ -51,7 +51,7 @@ struct ControlWindow {
   std::vector<HWND> items;          // radio groups: one button per item
   std::optional<std::size_t> page;  // the page it lies on, if any
   bool contentsDeferred = false;    // pages: the controls on it are made when first needed
-  UniqueGdiObject glyph;            // buttons with a picture
+  UniqueBitmap glyph;               // buttons with a picture
   std::unique_ptr<PaintedControl> painted;
   std::unique_ptr<PaintedSite> site;
 };
@@ -91,15 +91,15 @@ struct FormWindow::Impl {
   HWND hwnd = nullptr;
   HWND owner = nullptr;
   forms::DpiScale scale;  // the screen's, taken when the form is made
-  UniqueGdiObject font;
-  UniqueGdiObject boldFont;
+  UniqueFont font;
+  UniqueFont boldFont;
   HFONT FontOf(const forms::Control& spec) const { return static_cast<HFONT>((spec.bold ? boldFont : font).Get()); }
   UniqueMenu popup;         // the menu bar belongs to the window
   HWND tooltips = nullptr;  // owned by the window, and destroyed with it
   std::string tooltipText;  // the tip shown, kept while it shows
   UniqueAccelerators accelerators;
   std::vector<UniqueIcon> icons;
-  std::vector<UniqueGdiObject> bitmaps;
+  std::vector<UniqueBitmap> bitmaps;
   std::map<std::string, HMENU, std::less<>> menusByName;
   RuntimeItems runtimeItems;
   MessageHook messageHook;

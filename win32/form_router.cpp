@@ -262,10 +262,8 @@ bool FormWindow::Impl::Route(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return false;
     case WM_PAINT: {
       if (!HoldsPainted(*this, window)) return false;
-      PAINTSTRUCT paint;
-      const HDC dc = BeginPaint(window, &paint);
-      PaintPainted(window, dc);
-      EndPaint(window, &paint);
+      const PaintDC paint(window);
+      PaintPainted(window, paint.Get());
       return true;
     }
     default:

@@ -67,8 +67,10 @@ struct RegKeyTraits {
   static void Close(Handle h) { RegCloseKey(h); }
 };
 
+// A GDI object of one type; all go with DeleteObject.
+template <class H>
 struct GdiTraits {
-  using Handle = HGDIOBJ;
+  using Handle = H;
   static Handle Invalid() { return nullptr; }
   static bool IsValid(Handle h) { return h != nullptr; }
   static void Close(Handle h) { DeleteObject(h); }
@@ -78,26 +80,50 @@ using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
 using UniqueKernelHandle = UniqueHandle<NullTraits<HANDLE, CloseHandle>>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
-using UniqueGdiObject = UniqueHandle<GdiTraits>;
+using UniqueBrush = UniqueHandle<GdiTraits<HBRUSH>>;
+using UniquePen = UniqueHandle<GdiTraits<HPEN>>;
+using UniqueFont = UniqueHandle<GdiTraits<HFONT>>;
+using UniqueBitmap = UniqueHandle<GdiTraits<HBITMAP>>;
+using UniqueRegion = UniqueHandle<GdiTraits<HRGN>>;
 using UniqueMenu = UniqueHandle<NullTraits<HMENU, DestroyMenu>>;
 using UniqueWindow = UniqueHandle<NullTraits<HWND, DestroyWindow>>;
 using UniqueIcon = UniqueHandle<NullTraits<HICON, DestroyIcon>>;
 using UniqueAccelerators = UniqueHandle<NullTraits<HACCEL, DestroyAcceleratorTable>>;
 using UniqueMemoryDC = UniqueHandle<NullTraits<HDC, DeleteDC>>;
 
-// GetDC / ReleaseDC for one scope.
-class WindowDC {
+// A DC of a window that is given back with ReleaseDC, for one scope: of its
+// client area (GetDC) or of the whole window, frame included (GetWindowDC).
+template <HDC(WINAPI* Take)(HWND)>
+class ReleasedDC {
  public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-  WindowDC(const WindowDC&) = delete;
-  WindowDC& operator=(const WindowDC&) = delete;
-  ~WindowDC() {
+  explicit ReleasedDC(HWND window) : window_(window), dc_(Take(window)) {}
+  ReleasedDC(const ReleasedDC&) = delete;
+  ReleasedDC& operator=(const ReleasedDC&) = delete;
+  ~ReleasedDC() {
     if (dc_) ReleaseDC(window_, dc_);
   }
   HDC Get() const { return dc_; }
 
  private:
   HWND window_;
+  HDC dc_;
+};
+using WindowDC = ReleasedDC<GetDC>;
+using WholeWindowDC = ReleasedDC<GetWindowDC>;
+
+// BeginPaint / EndPaint for one WM_PAINT.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  ~PaintDC() { EndPaint(window_, &paint_); }
+  HDC Get() const { return dc_; }
+  const RECT& Area() const { return paint_.rcPaint; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
   HDC dc_;
 };
 

@@ -30,7 +30,7 @@ class Site : public PaintedSite {
     InvalidateRect(Container(), &bounds, TRUE);
   }
   void RaiseClick() override { form_.Click(index_); }
-  HFONT FormFont() const override { return static_cast<HFONT>(form_.font.Get()); }
+  HFONT FormFont() const override { return form_.font.Get(); }
   int Scaled(int pixels) const override { return form_.scale(pixels); }
   std::vector<PaintedControl*> Siblings() const override {
     std::vector<PaintedControl*> siblings;

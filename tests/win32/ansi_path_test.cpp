@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/temp_dir.h"
+#include "win32/handles.h"
 
 namespace pavane {
 namespace {
@@ -20,9 +21,7 @@ TEST(AnsiPath, APathTheCodePageHoldsIsKeptAndAnyOtherIsItsShortPathOrNothing) {
   EXPECT_EQ(win::AnsiPath(directory + L"GAME.SMC"), dir.Path().string() + "\\GAME.SMC");
 
   const std::wstring foreign = directory + kForeignName;
-  const HANDLE file = CreateFileW(foreign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  CloseHandle(file);
+  ASSERT_TRUE(win::UniqueFile(CreateFileW(foreign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)));
   const std::optional<std::string> usable = win::AnsiPath(foreign);
   ASSERT_TRUE(usable) << "the file has no short name";
   EXPECT_EQ(usable->find('?'), std::string::npos) << *usable;

@@ -88,7 +88,7 @@ class TestSpot : public win::PaintedControl {
   explicit TestSpot(win::PaintedSite& site) : PaintedControl(site) {}
   void Paint(HDC dc) override {
     const RECT bounds = Site().Bounds();
-    win::UniqueGdiObject red(CreateSolidBrush(RGB(255, 0, 0)));
+    win::UniqueBrush red(CreateSolidBrush(RGB(255, 0, 0)));
     FillRect(dc, &bounds, static_cast<HBRUSH>(red.Get()));
   }
   void PointerUp(POINT point) override {

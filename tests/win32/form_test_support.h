@@ -19,6 +19,7 @@
 #include "forms/form_spec.h"
 #include "forms/form_tree.h"
 #include "win32/form_window.h"
+#include "win32/handles.h"
 
 inline bool operator==(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
@@ -44,12 +45,10 @@ inline bool ShowsWholeText(HWND edit) {
   RECT drawn;
   SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&drawn));
   const int left = static_cast<short>(LOWORD(SendMessageA(edit, EM_POSFROMCHAR, 0, 0)));
-  const HDC dc = GetDC(edit);
-  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+  const win::WindowDC dc(edit);
+  const win::SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0)));
   SIZE size{};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(edit, dc);
+  GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
   return left >= drawn.left && left + size.cx <= drawn.right;
 }
 

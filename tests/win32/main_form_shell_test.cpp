@@ -16,6 +16,7 @@
 #include "tests/win32/form_test_support.h"
 #include "tests/win32/test_key.h"
 #include "tests/win32/window_script.h"
+#include "win32/handles.h"
 #include "win32/registry.h"
 
 namespace pavane {
@@ -129,7 +130,7 @@ TEST_F(MainFormShellTest, StateThatCannotBeStoredIsReported) {
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.path().c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
                             nullptr, &volatileKey, nullptr),
             ERROR_SUCCESS);
-  RegCloseKey(volatileKey);
+  win::UniqueRegKey{volatileKey};  // closed at once: that the key is volatile is what counts
   const std::string unwritable = key.path() + "\\Pavane";
   state.emplace();
   program.emplace(*state, prompter, unwritable);

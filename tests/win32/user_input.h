@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "win32/form_window.h"
+#include "win32/handles.h"
 
 namespace pavane::testing::user {
 
@@ -115,8 +116,8 @@ inline void Click(HWND control) {
 class ScreenArea {
  public:
   explicit ScreenArea(RECT area) : area_(area), pixels_(Count()) {
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
+    const win::WindowDC screen(nullptr);
+    const win::UniqueMemoryDC memory(CreateCompatibleDC(screen.Get()));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = area.right - area.left;
@@ -124,18 +125,15 @@ class ScreenArea {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, info.bmiHeader.biWidth, -info.bmiHeader.biHeight, screen, area.left, area.top, SRCCOPY);
+    const win::UniqueBitmap bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win::SelectedObject selected(memory.Get(), bitmap.Get());
+    BitBlt(memory.Get(), 0, 0, info.bmiHeader.biWidth, -info.bmiHeader.biHeight, screen.Get(), area.left, area.top,
+           SRCCOPY);
     GdiFlush();
     const auto* pixels = static_cast<const DWORD*>(bits);
     for (std::size_t i = 0; i < pixels_.size(); ++i) {
       pixels_[i] = RGB(GetBValue(pixels[i]), GetGValue(pixels[i]), GetRValue(pixels[i]));
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
   }
   // The colour at (x, y) of the screen.
   COLORREF At(int x, int y) const {

@@ -20,6 +20,7 @@
 #include "tests/win32/window_script.h"
 #include "widgets/explorer_button_win.h"
 #include "widgets/gradient_form_win.h"
+#include "win32/handles.h"
 
 namespace pavane {
 namespace {
@@ -158,12 +159,11 @@ bool ButtonShows(win::FormWindow& window, std::string_view name, COLORREF colour
   UpdateWindow(toolbar);
 
   const auto& b = window.Spec(name).bounds;
-  const HDC dc = GetDC(toolbar);
+  const win::WindowDC dc(toolbar);
   bool found = false;
   for (int y = b.top; y < b.top + b.height && !found; ++y) {
-    for (int x = b.left; x < b.left + b.width && !found; ++x) found = GetPixel(dc, x, y) == colour;
+    for (int x = b.left; x < b.left + b.width && !found; ++x) found = GetPixel(dc.Get(), x, y) == colour;
   }
-  ReleaseDC(toolbar, dc);
   return found;
 }
 

@@ -23,6 +23,7 @@
 #include "input/scan_key_model.h"
 #include "tests/win32/form_test_support.h"
 #include "widgets/explorer_button_win.h"
+#include "win32/handles.h"
 
 namespace pavane {
 namespace {
@@ -51,12 +52,10 @@ int Width(const RECT& r) { return r.right - r.left; }
 // The caption as the control draws it, in its own font.
 SIZE TextExtent(HWND control) {
   const std::string text = testing::WindowText(control);
-  const HDC dc = GetDC(control);
-  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  const win::WindowDC dc(control);
+  const win::SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
   RECT bounds{};
-  DrawTextA(dc, text.c_str(), -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
+  DrawTextA(dc.Get(), text.c_str(), -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
   return SIZE{bounds.right, bounds.bottom};
 }
 
@@ -64,9 +63,8 @@ SIZE TextExtent(HWND control) {
 int CheckBoxTextStart() { return GetSystemMetrics(SM_CXMENUCHECK) + Scale()(4); }
 
 TEST(Dpi, ThePrefixHasTheExpectedDpi) {
-  const HDC screen = GetDC(nullptr);
-  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), ExpectedDpi());
-  ReleaseDC(nullptr, screen);
+  const win::WindowDC screen(nullptr);
+  EXPECT_EQ(GetDeviceCaps(screen.Get(), LOGPIXELSY), ExpectedDpi());
 }
 
 TEST(Dpi, TheMainWindowsClientAreaIsScaled) {
@@ -91,14 +89,12 @@ TEST(Dpi, ToolbarCaptionsAreWrittenAtTheScaledHeight) {
   auto* button = dynamic_cast<widgets::TExplorerButton*>(form.window.Painted(main_form::RunButton));
   ASSERT_NE(button, nullptr);
   button->SetFont("Small Fonts", 9, widgets::clBlack);
-  const HDC dc = GetDC(nullptr);
-  const HGDIOBJ old = SelectObject(dc, button->Font());
+  const win::WindowDC dc(nullptr);
+  const win::SelectedObject font(dc.Get(), button->Font());
   TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
+  GetTextMetricsA(dc.Get(), &metrics);
   char face[LF_FACESIZE] = "";
-  GetTextFaceA(dc, sizeof face, face);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  GetTextFaceA(dc.Get(), sizeof face, face);
   const int height = metrics.tmHeight - metrics.tmInternalLeading;
   const int wanted = Scale()(9);
   EXPECT_GE(height * 5, wanted * 4) << face;

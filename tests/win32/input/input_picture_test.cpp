@@ -16,6 +16,7 @@
 #include "tests/support/scripted_prompter.h"
 #include "tests/win32/form_test_support.h"
 #include "tests/win32/window_script.h"
+#include "win32/handles.h"
 
 namespace pavane {
 namespace {
@@ -68,7 +69,8 @@ void CheckBars(win::FormWindow& window) {
   const forms::Form& form = window.Layout();
   RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   win::PumpMessages();
-  const HDC dc = GetDC(window.Handle());
+  const win::WindowDC shown(window.Handle());
+  const HDC dc = shown.Get();
   for (const auto& control : form.controls) {
     if (control.kind != forms::Kind::Shape) continue;
     SCOPED_TRACE(std::string(control.name));
@@ -79,7 +81,6 @@ void CheckBars(win::FormWindow& window) {
     EXPECT_TRUE(Near(seen, kButtonOfBar.at(control.name)))
         << "at " << beyond.x << ", " << beyond.y << " the colour is " << std::hex << seen;
   }
-  ReleaseDC(window.Handle(), dc);
   if (const char* pause = std::getenv("PAVANE_SHOT_PAUSE_MS")) {
     const DWORD until = GetTickCount() + static_cast<DWORD>(std::atoi(pause));
     while (GetTickCount() < until) {

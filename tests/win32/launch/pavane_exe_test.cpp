@@ -148,9 +148,7 @@ TEST_F(PavaneExeTest, AQuotedRomOnTheCommandLineIsChosenAfterZsnesCfgIsRead) {
 // chosen by its short name, never by a name with "?" in place of letters.
 TEST_F(PavaneExeTest, ARomNamedOutsideTheCodePageIsChosenByItsShortName) {
   const std::wstring rom = emulator.Temp().Path().wstring() + L"\\\u03a9\u03bc\u03ad\u03b3\u03b1.smc";
-  const HANDLE file = CreateFileW(rom.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  CloseHandle(file);
+  ASSERT_TRUE(win::UniqueFile(CreateFileW(rom.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)));
   std::wstring commandLine =
       L"\"" + std::filesystem::path(ExecutableDirectory()).wstring() + L"Pavane.exe\" \"" + rom + L"\"";
   STARTUPINFOW startup{};

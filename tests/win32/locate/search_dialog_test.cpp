@@ -17,6 +17,7 @@
 #include "tests/win32/form_test_support.h"
 #include "tests/win32/locate/search_drive.h"
 #include "tests/win32/window_script.h"
+#include "win32/handles.h"
 
 namespace pavane {
 namespace {
@@ -34,11 +35,10 @@ std::string ListText(HWND list, int index) {
 std::vector<std::string> RootOrder() {
   std::vector<std::string> names;
   WIN32_FIND_DATAA data;
-  const HANDLE find = FindFirstFileA("S:\\*", &data);
-  if (find == INVALID_HANDLE_VALUE) return names;
+  const win::UniqueFind find(FindFirstFileA("S:\\*", &data));
+  if (!find) return names;
   do names.push_back(data.cFileName);
-  while (FindNextFileA(find, &data));
-  FindClose(find);
+  while (FindNextFileA(find.Get(), &data));
   return names;
 }
 

@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "win32/handles.h"
 #include "base/version.h"
 #include "settings/file_io.h"
 #include "tests/support/temp_dir.h"
 #include "tests/win32/launch/launch_test_support.h"
+#include "win32/handles.h"
 #include "win32/registry.h"
 
 namespace pavane {
@@ -62,9 +62,9 @@ std::optional<DWORD> ReadNumber(HKEY root, const std::string& path, const char* 
 
 bool KeyExists(HKEY root, const std::string& path) {
   HKEY opened = nullptr;
-  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
-  RegCloseKey(opened);
-  return true;
+  const LONG result = RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &opened);
+  const win::UniqueRegKey key(result == ERROR_SUCCESS ? opened : nullptr);
+  return result == ERROR_SUCCESS;
 }
 
 std::string Folder(int csidl) {
