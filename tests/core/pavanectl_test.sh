@@ -81,7 +81,7 @@ expect_eq "$("$ctl" show "$dir/none.cfg" 2>&1)" "pavanectl: Kann Datei $dir/none
 expect_eq "$(status_of "$ctl" export "$dir/blank.cfg" "$dir/no/such/out.pvt")" 1 "unwritable output"
 
 # ROM titles.
-"$(dirname "$0")/../../tools/demo/make-demo-rom.sh" "$dir/game.smc"
+"$(dirname "$0")/../../demo/make-demo-rom.sh" "$dir/game.smc"
 expect_eq "$("$ctl" title "$dir/game.smc" "$dir/none.smc")" "$(printf 'PAVANE DEMO CARTRIDGE\n%s' "$dir/none.smc")" "titles"
 
 # The drive search over a directory: the found list's lines, then the result text.
