@@ -14,6 +14,7 @@
 #include "settings/file_io.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"
+#include "tests/win32/program_fixture.h"
 #include "tests/win32/test_key.h"
 #include "win32/handles.h"
 
@@ -25,21 +26,16 @@ using testing::TempDir;
 
 constexpr const char* kOld = "; mine\r\nFrameSkip = 2\r\n";
 
-class FileFaultTest : public ::testing::Test {
+class FileFaultTest : public testing::ProgramFixture {
  protected:
   FileFaultTest() {
     dir.Write("ZSNES.CFG", kOld);
     Window().Show();
     Window().SetText("ZSnesDirEdit", dir.Path().string());
-    state.preferences.CfgOverwritePrompt = false;
+    State().preferences.CfgOverwritePrompt = false;
   }
-  ~FileFaultTest() override {
-    EXPECT_TRUE(prompter.ScriptUsedUp()) << "messages left unshown";
-    EXPECT_TRUE(IsWindow(Window().Handle())) << "the program goes on";
-  }
+  ~FileFaultTest() override { EXPECT_TRUE(IsWindow(Window().Handle())) << "the program goes on"; }
 
-  win::FormWindow& Window() { return program.Window(); }
-  TMainForm& Form() { return program.Main(); }
   std::string Config() const { return dir.File("ZSNES.CFG"); }
   std::string Told() const { return prompter.MessageTexts().back(); }
   static std::string CannotOpen(const std::string& path) {
@@ -48,18 +44,12 @@ class FileFaultTest : public ::testing::Test {
            "ffnen";
   }
   static std::string CannotCreate(const std::string& path) { return "Kann Datei " + path + " nicht erstellen"; }
-
-  TempDir dir;
-  AppState state;
-  testing::ScriptedPrompter prompter;
-  const testing::TestKey key;
-  Win32Program program{state, prompter, key.path()};
 };
 
 TEST_F(FileFaultTest, AReadOnlyConfigurationIsReportedAndKept) {
   ASSERT_TRUE(SetFileAttributesA(Config().c_str(), FILE_ATTRIBUTE_READONLY));
   prompter.Answer(Answer::Ok);
-  Form().ApplyButtonClick();
+  Main().ApplyButtonClick();
   EXPECT_EQ(Told(), CannotCreate(Config()));
   EXPECT_EQ(TempDir::Read(Config()), kOld);
   SetFileAttributesA(Config().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -67,16 +57,16 @@ TEST_F(FileFaultTest, AReadOnlyConfigurationIsReportedAndKept) {
 }
 
 TEST_F(FileFaultTest, AConfigurationLockedWithoutSharingIsNeitherReadNorReplaced) {
-  Form().ReadConfigButtonClick();
-  const ConfigLines before = state.configLines;
+  Main().ReadConfigButtonClick();
+  const ConfigLines before = State().configLines;
   {
     const win::UniqueFile lock(CreateFileA(Config().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
     prompter.Answer(Answer::Ok).Answer(Answer::Ok);
-    Form().ReadConfigButtonClick();
+    Main().ReadConfigButtonClick();
     EXPECT_EQ(Told(), CannotOpen(Config()));
-    EXPECT_EQ(state.configLines, before);
-    Form().ApplyButtonClick();
+    EXPECT_EQ(State().configLines, before);
+    Main().ApplyButtonClick();
     EXPECT_EQ(Told(), CannotCreate(Config()));
   }
   EXPECT_EQ(TempDir::Read(Config()), kOld);
@@ -89,18 +79,18 @@ TEST_F(FileFaultTest, ADirectoryRemovedBetweenReadAndSaveIsReported) {
   std::filesystem::create_directory(gone);
   other.Write("ZSNES\\ZSNES.CFG", kOld);
   Window().SetText("ZSnesDirEdit", gone);
-  Form().ReadConfigButtonClick();
+  Main().ReadConfigButtonClick();
   std::filesystem::remove_all(gone);
   prompter.Answer(Answer::Ok);
-  Form().ApplyButtonClick();
+  Main().ApplyButtonClick();
   EXPECT_EQ(Told(), CannotCreate(gone + "\\ZSNES.CFG"));
 }
 
 TEST_F(FileFaultTest, AWriteStoppedHalfWayKeepsTheOldFileAndLeavesNoTemporary) {
-  Form().ReadConfigButtonClick();
+  Main().ReadConfigButtonClick();
   FailNextWriteAfter(10);
   prompter.Answer(Answer::Ok);
-  Form().ApplyButtonClick();
+  Main().ApplyButtonClick();
   EXPECT_EQ(Told(), CannotCreate(Config()));
   EXPECT_EQ(TempDir::Read(Config()), kOld);
   EXPECT_EQ(dir.EntryCount(), 1u);
@@ -110,14 +100,14 @@ TEST_F(FileFaultTest, TemplatesAndRomSettingsThatCannotBeCreatedAreReported) {
   const std::string blocked = dir.File("setup.pvt");
   std::filesystem::create_directory(blocked);
   prompter.SaveAnswer(blocked).Answer(Answer::Ok);
-  Form().SaveSettingsMenuClick();
+  Main().SaveSettingsMenuClick();
   EXPECT_EQ(Told(), CannotCreate(blocked));
 
   const std::string rom = dir.Write("GAME.SMC", std::string(65536, '\0'));
   std::filesystem::create_directory(dir.File("GAME.pvt"));
-  state.CurrentRom = rom;
+  State().CurrentRom = rom;
   prompter.Answer(Answer::Ok);
-  Form().SaveROMSettingsMenuClick();
+  Main().SaveROMSettingsMenuClick();
   EXPECT_EQ(Told(), CannotCreate(dir.File("GAME.pvt")));
   EXPECT_TRUE(std::filesystem::is_directory(dir.File("GAME.pvt")));
 }
@@ -133,19 +123,19 @@ TEST_F(FileFaultTest, ADirectoryNamedZsnesCfgFailsAtOnce) {
   std::filesystem::remove(Config());
   std::filesystem::create_directory(Config());
   prompter.Answer(Answer::Yes).Answer(Answer::Ok);  // "does not exist, create it?", then the error
-  Form().ReadConfigButtonClick();
+  Main().ReadConfigButtonClick();
   EXPECT_EQ(Told(), CannotCreate(Config()));
   prompter.Answer(Answer::Ok);
   const auto begin = std::chrono::steady_clock::now();
-  Form().ApplyButtonClick();
+  Main().ApplyButtonClick();
   EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(300)) << "no retries";
   EXPECT_EQ(Told(), CannotCreate(Config()));
   EXPECT_TRUE(std::filesystem::is_directory(Config()));
 }
 
 TEST_F(FileFaultTest, AHugeFileChosenAsATemplateIsRefusedBeforeItIsRead) {
-  Form().ReadConfigButtonClick();
-  const ConfigLines before = state.configLines;
+  Main().ReadConfigButtonClick();
+  const ConfigLines before = State().configLines;
   const std::string huge = dir.File("huge.dat");
   {
     const win::UniqueFile file(CreateFileA(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
@@ -156,16 +146,16 @@ TEST_F(FileFaultTest, AHugeFileChosenAsATemplateIsRefusedBeforeItIsRead) {
     ASSERT_TRUE(SetEndOfFile(file.Get()));
   }
   prompter.OpenAnswer(huge).Answer(Answer::Ok);
-  Form().LoadSettingsMenuClick();
+  Main().LoadSettingsMenuClick();
   EXPECT_EQ(Told(), CannotOpen(huge));
-  EXPECT_EQ(state.configLines, before);
+  EXPECT_EQ(State().configLines, before);
 }
 
 TEST_F(FileFaultTest, ASaveKeepsHiddenAndSystemAndCleansUpAnInterruptedSave) {
   ASSERT_TRUE(SetFileAttributesA(Config().c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
   dir.Write("ZSNES.CFG.pavane-save", "left by a save that was killed");
-  Form().ReadConfigButtonClick();
-  Form().ApplyButtonClick();
+  Main().ReadConfigButtonClick();
+  Main().ApplyButtonClick();
   const DWORD attributes = GetFileAttributesA(Config().c_str());
   EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN);
   EXPECT_TRUE(attributes & FILE_ATTRIBUTE_SYSTEM);

@@ -12,6 +12,7 @@
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"
 #include "tests/win32/form_test_support.h"
+#include "tests/win32/program_fixture.h"
 #include "tests/win32/test_key.h"
 
 namespace pavane {
@@ -20,16 +21,13 @@ namespace {
 using forms::Answer;
 using testing::TempDir;
 
-class MainFormCommandsTest : public ::testing::Test {
+class MainFormCommandsTest : public testing::ProgramFixture {
  protected:
-  MainFormCommandsTest() : program(state, prompter, key.path()) {
-    form.Window().Show();
-    form.Window().SetText("ZSnesDirEdit", dir.Path().string());
+  MainFormCommandsTest() {
+    Window().Show();
+    Window().SetText("ZSnesDirEdit", dir.Path().string());
     win::PumpMessages();
   }
-  ~MainFormCommandsTest() override { EXPECT_TRUE(prompter.ScriptUsedUp()) << "questions left unasked"; }
-
-  win::FormWindow& Window() { return program.Window(); }
   void Click(std::string_view name) {
     SendMessageA(Window().Control(name), BM_CLICK, 0, 0);
     win::PumpMessages();
@@ -39,17 +37,10 @@ class MainFormCommandsTest : public ::testing::Test {
   bool Ticked(int number) { return Window().Checked("SwitchCheck" + std::to_string(number)); }
   // Shows a record read from these ZSNES.CFG lines, with this command line.
   void ShowRecord(const ConfigLines& lines, std::string commandLine = {}) {
-    ReadSettingsFromConfig(lines, state.settings);
-    state.settings.ZSnesCmdLine = std::move(commandLine);
-    form.ShowSettings();
+    ReadSettingsFromConfig(lines, State().settings);
+    State().settings.ZSnesCmdLine = std::move(commandLine);
+    Main().ShowSettings();
   }
-
-  TempDir dir;
-  const testing::TestKey key;
-  AppState state;
-  testing::ScriptedPrompter prompter;
-  Win32Program program;
-  TMainForm& form = program.Main();
 };
 
 TEST_F(MainFormCommandsTest, DefaultsShowAsTheirControls) {
@@ -65,9 +56,9 @@ TEST_F(MainFormCommandsTest, DefaultsShowAsTheirControls) {
   EXPECT_EQ(Window().Text("GameDirEdit"), "E:\\ZSNES");
   EXPECT_FALSE(Window().Checked("SoundCheck"));
 
-  const Settings shown = state.settings;
-  form.GatherSettings();
-  EXPECT_EQ(state.settings, shown);
+  const Settings shown = State().settings;
+  Main().GatherSettings();
+  EXPECT_EQ(State().settings, shown);
 }
 
 TEST_F(MainFormCommandsTest, OutOfRangeValuesShowAndGatherByTheRules) {
@@ -83,30 +74,30 @@ TEST_F(MainFormCommandsTest, OutOfRangeValuesShowAndGatherByTheRules) {
   EXPECT_EQ(Window().Text("Percent2ExecEdit"), "150");
 
   Window().SetText("GameDirEdit", "  C:\\Games  ");
-  form.GatherSettings();
-  EXPECT_EQ(state.settings.Player1Device, 255);
-  EXPECT_EQ(state.settings.VideoMode, 7);
-  EXPECT_EQ(state.settings.CopyMethod, 255);
-  EXPECT_EQ(state.settings.Stereo, 0);
-  EXPECT_EQ(state.settings.FrameSkip, 9);
-  EXPECT_EQ(state.settings.GameDirectory, "  C:\\Games  ");  // texts are taken untrimmed
-  EXPECT_EQ(state.settings.SaveDirectory, "X");
+  Main().GatherSettings();
+  EXPECT_EQ(State().settings.Player1Device, 255);
+  EXPECT_EQ(State().settings.VideoMode, 7);
+  EXPECT_EQ(State().settings.CopyMethod, 255);
+  EXPECT_EQ(State().settings.Stereo, 0);
+  EXPECT_EQ(State().settings.FrameSkip, 9);
+  EXPECT_EQ(State().settings.GameDirectory, "  C:\\Games  ");  // texts are taken untrimmed
+  EXPECT_EQ(State().settings.SaveDirectory, "X");
 }
 
 TEST_F(MainFormCommandsTest, TypedSpinTextIsGatheredWithinTheRange) {
   ShowRecord({"FrameSkip = 3", "Execute = 120"});
   Window().SetText("Percent2ExecEdit", "abc");  // not a number: the spin box keeps its place
   Window().SetText("FrameSkipEdit", "200");     // beyond the range: its end
-  form.GatherSettings();
-  EXPECT_EQ(state.settings.Execute, 120);
-  EXPECT_EQ(state.settings.FrameSkip, 9);
+  Main().GatherSettings();
+  EXPECT_EQ(State().settings.Execute, 120);
+  EXPECT_EQ(State().settings.FrameSkip, 9);
 }
 
 TEST_F(MainFormCommandsTest, ReadReplacesWhatIsShownAndALockedFileChangesNothing) {
   dir.Write("ZSNES.CFG", "; kept\r\nFrameSkip = 4\r\n");
   Click("ReadConfigButton");
   EXPECT_EQ(Window().Text("FrameSkipEdit"), "4");
-  EXPECT_EQ(state.configLines, (ConfigLines{"; kept", "FrameSkip = 4"}));
+  EXPECT_EQ(State().configLines, (ConfigLines{"; kept", "FrameSkip = 4"}));
 
   Window().SetText("FrameSkipEdit", "7");
   win::UniqueFile lock(CreateFileA(ConfigPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -116,12 +107,12 @@ TEST_F(MainFormCommandsTest, ReadReplacesWhatIsShownAndALockedFileChangesNothing
                                                 " nicht \xF6"
                                                 "ffnen");
   EXPECT_EQ(prompter.Requests().back().message.icon, forms::Icon::Error);
-  EXPECT_EQ(state.configLines, (ConfigLines{"; kept", "FrameSkip = 4"}));
+  EXPECT_EQ(State().configLines, (ConfigLines{"; kept", "FrameSkip = 4"}));
   EXPECT_EQ(Window().Text("FrameSkipEdit"), "7");
 }
 
 TEST_F(MainFormCommandsTest, EnterSavesFromAnEditAndCtrlSFromAnyPage) {
-  state.preferences.CfgOverwritePrompt = false;
+  State().preferences.CfgOverwritePrompt = false;
   Window().Focus("SaveDirEdit");
   testing::PressKey(VK_RETURN);
   EXPECT_TRUE(FileExists(ConfigPath()));
@@ -167,7 +158,7 @@ TEST_F(MainFormCommandsTest, ADroppedRomAndADroppedTemplate) {
   prompter.Answer(Answer::Yes);
   testing::DropFiles(Window().Handle(), {rom}, POINT{200, 200});
   win::PumpMessages();
-  EXPECT_EQ(state.CurrentRom, rom);
+  EXPECT_EQ(State().CurrentRom, rom);
   EXPECT_EQ(Window().Caption(), rom + " - Pavane");
   ASSERT_EQ(prompter.Requests().size(), 1u);
   EXPECT_NE(prompter.Requests()[0].message.text.find("SUPER-UFO.pvt' file has been detected"), std::string::npos);
@@ -178,7 +169,7 @@ TEST_F(MainFormCommandsTest, ADroppedRomAndADroppedTemplate) {
   win::PumpMessages();
   EXPECT_EQ(Window().Text("FrameSkipEdit"), "3");
   EXPECT_EQ(Line(), "-t");
-  EXPECT_EQ(state.CurrentRom, rom);
+  EXPECT_EQ(State().CurrentRom, rom);
 
   // Two files at once are no drop the window takes.
   testing::DropFiles(Window().Handle(), {setup, rom}, POINT{200, 200});

@@ -14,6 +14,7 @@
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"
 #include "tests/win32/form_test_support.h"
+#include "tests/win32/program_fixture.h"
 #include "tests/win32/test_key.h"
 #include "tests/win32/window_script.h"
 #include "win32/handles.h"
@@ -25,37 +26,11 @@ namespace {
 using forms::Answer;
 using testing::TempDir;
 
-class MainFormShellTest : public ::testing::Test {
+class MainFormShellTest : public testing::ProgramFixture {
  protected:
-  ~MainFormShellTest() override { EXPECT_TRUE(prompter.ScriptUsedUp()) << "questions left unasked"; }
-
-  // A program start: the main window created, its FormCreate run.
-  bool Start() {
-    state.emplace();
-    program.emplace(*state, prompter, key.path());
-    return program->Main().FormCreate();
-  }
-  // The program's end: the window closed, its state stored.
-  void Stop() {
-    program->Main().ExitClick();
-    win::PumpMessages();
-    program.reset();
-  }
-  win::FormWindow& Window() { return program->Window(); }
-  win::RegistryKey Stored() const { return win::RegistryKey::OpenOrCreate(key.path()); }
   void Store(std::string_view name, std::string_view value) { Stored().WriteString(name, value); }
-  std::string ZsnesDir() const { return dir.Path().string(); }
-  void StoreZsnesDir() {
-    dir.Write("ZSNES.CFG", "; mine\r\nFrameSkip = 2\r\n");
-    Store("ZSnesDir", ZsnesDir());
-  }
+  void StoreZsnesDir() { ProgramFixture::StoreZsnesDir("; mine\r\nFrameSkip = 2\r\n"); }
   const testing::ScriptedPrompter::Request& LastRequest() const { return prompter.Requests().back(); }
-
-  TempDir dir;
-  const testing::TestKey key;
-  testing::ScriptedPrompter prompter;
-  std::optional<AppState> state;
-  std::optional<Win32Program> program;
 };
 
 TEST_F(MainFormShellTest, FirstStartCancelledStoresTheDefaults) {
@@ -132,6 +107,7 @@ TEST_F(MainFormShellTest, StateThatCannotBeStoredIsReported) {
             ERROR_SUCCESS);
   win::UniqueRegKey{volatileKey};  // closed at once: that the key is volatile is what counts
   const std::string unwritable = key.path() + "\\Pavane";
+  program.reset();
   state.emplace();
   program.emplace(*state, prompter, unwritable);
   {

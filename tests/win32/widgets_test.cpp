@@ -15,6 +15,7 @@
 #include "app/program_win.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/win32/form_test_support.h"
+#include "tests/win32/program_fixture.h"
 #include "tests/win32/test_key.h"
 #include "tests/win32/user_input.h"
 #include "tests/win32/window_script.h"
@@ -31,7 +32,7 @@ bool Near(COLORREF a, COLORREF b) {
          std::abs(GetBValue(a) - GetBValue(b)) <= 8;
 }
 
-class GradientCaptionTest : public ::testing::Test {
+class GradientCaptionTest : public testing::ProgramFixture {
  protected:
   GradientCaptionTest() {
     Window().Show();
@@ -40,7 +41,6 @@ class GradientCaptionTest : public ::testing::Test {
     win::PumpMessages();
   }
 
-  win::FormWindow& Window() { return program.Window(); }
   // The caption bar in window coordinates.
   RECT Caption() {
     RECT window;
@@ -75,11 +75,6 @@ class GradientCaptionTest : public ::testing::Test {
     SetActiveWindow(other.window.Handle());
     win::PumpMessages();
   }
-
-  AppState state;
-  testing::ScriptedPrompter prompter;
-  const testing::TestKey key;
-  Win32Program program{state, prompter, key.path()};
 };
 
 TEST_F(GradientCaptionTest, RunsFromBlackToTheCaptionColourOfItsStateWithWhiteText) {
@@ -98,7 +93,7 @@ TEST_F(GradientCaptionTest, RunsFromBlackToTheCaptionColourOfItsStateWithWhiteTe
 }
 
 TEST_F(GradientCaptionTest, NeverMeansASolidFillOfTheState) {
-  widgets::TGradientForm& caption = program.Caption();
+  widgets::TGradientForm& caption = program->Caption();
   caption.SetPaintGradient(widgets::TGradientForm::PaintWhen::Never);
   const Ends solid = Read();
   EXPECT_EQ(solid.left, GetSysColor(COLOR_ACTIVECAPTION));
@@ -145,7 +140,7 @@ TEST_F(GradientCaptionTest, StaysOnTheScreenWhenTheSameRomIsChosenTwiceAndUnderA
 TEST_F(GradientCaptionTest, WindowTextQueriesAreAnsweredFromTheStoredCaption) {
   Window().SetCaption("C:\\ROMS\\GAME.SMC - Pavane");
   EXPECT_EQ(Window().Caption(), "C:\\ROMS\\GAME.SMC - Pavane");
-  EXPECT_EQ(program.Caption().Caption(), "C:\\ROMS\\GAME.SMC - Pavane");
+  EXPECT_EQ(program->Caption().Caption(), "C:\\ROMS\\GAME.SMC - Pavane");
   char small[5] = "xxxx";
   EXPECT_EQ(SendMessageA(Window().Handle(), WM_GETTEXT, sizeof small, reinterpret_cast<LPARAM>(small)), 4);
   EXPECT_STREQ(small, "C:\\R");

@@ -18,6 +18,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/win32/favorites/list_box_user.h"
 #include "tests/win32/form_test_support.h"
+#include "tests/win32/program_fixture.h"
 #include "tests/win32/test_key.h"
 #include "tests/win32/window_script.h"
 #include "win32/registry.h"
@@ -32,26 +33,11 @@ using Texts = std::vector<std::string>;
 // The fixed items above the favourites: Add, Configure and a separator.
 constexpr int kFixedItems = 3;
 
-class FavoritesTest : public ::testing::Test {
+class FavoritesTest : public testing::ProgramFixture {
  protected:
-  FavoritesTest() {
-    dir.Write("ZSNES.CFG", "FrameSkip = 2\r\n");
-    Stored().WriteString("ZSnesDir", dir.Path().string());
-  }
-  ~FavoritesTest() override { EXPECT_TRUE(prompter.ScriptUsedUp()) << "questions left unasked"; }
+  FavoritesTest() { StoreZsnesDir("FrameSkip = 2\r\n"); }
 
-  void Start() {
-    state.emplace();
-    program.emplace(*state, prompter, key.path());
-    ASSERT_TRUE(program->Main().FormCreate());
-  }
-  void Stop() {
-    program->Main().ExitClick();
-    win::PumpMessages();
-    program.reset();
-  }
-  win::FormWindow& Window() { return program->Window(); }
-  win::RegistryKey Stored() const { return win::RegistryKey::OpenOrCreate(key.path()); }
+  void Start() { ASSERT_TRUE(ProgramFixture::Start()); }
   win::RegistryKey StoredFavorites() const { return Stored().OpenOrCreateSubkey("Favorites"); }
   void StoreFavorites(const Texts& paths) {
     StoredFavorites().WriteString("Count", std::to_string(paths.size()));
@@ -81,12 +67,6 @@ class FavoritesTest : public ::testing::Test {
     SendMessageA(Window().Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(menu, kFixedItems + index), 0), 0);
     win::PumpMessages();
   }
-
-  TempDir dir;
-  const testing::TestKey key;
-  testing::ScriptedPrompter prompter;
-  std::optional<AppState> state;
-  std::optional<Win32Program> program;
 };
 
 TEST_F(FavoritesTest, AStoredListWithAGapIsReadWithoutItAndNotWrittenBackUntouched) {

@@ -17,6 +17,7 @@
 #include "settings/settings.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/win32/form_test_support.h"
+#include "tests/win32/program_fixture.h"
 #include "tests/win32/test_key.h"
 #include "tests/win32/window_script.h"
 
@@ -209,23 +210,18 @@ TEST(Win32Prompter, TheInputBoxGivesTheTextOnOkAndNothingOnCancel) {
 
 // The real program: the Input page's buttons open the dialogs, and what they
 // give ends up in the record.
-class InputButtonsTest : public ::testing::Test {
+class InputButtonsTest : public testing::ProgramFixture {
  protected:
-  InputButtonsTest() : program(state, prompter, key.path()) {
-    state.settings = DefaultLists();
-    program.Window().Show();
-    program.Window().ShowPage("TabSheet2");
+  InputButtonsTest() {
+    State().settings = DefaultLists();
+    program->Window().Show();
+    program->Window().ShowPage("TabSheet2");
     win::PumpMessages();
   }
   void Click(std::string_view name) {
-    SendMessageA(program.Window().Control(name), BM_CLICK, 0, 0);
+    SendMessageA(program->Window().Control(name), BM_CLICK, 0, 0);
     win::PumpMessages();
   }
-
-  const testing::TestKey key;
-  AppState state;
-  testing::ScriptedPrompter prompter;
-  Win32Program program;
 };
 
 TEST_F(InputButtonsTest, KeyboardSettingsOfPlayer2AndJoystickMapping) {
@@ -237,8 +233,8 @@ TEST_F(InputButtonsTest, KeyboardSettingsOfPlayer2AndJoystickMapping) {
     });
     Click("ScanKey2Button");
   }
-  EXPECT_EQ(state.settings.ScanKey2, "30, 49, 50, 37, 29, 56, 45, 44, 32, 31, 33, 46");
-  EXPECT_EQ(state.settings.ScanKey1, kDefaultScanKey1);
+  EXPECT_EQ(State().settings.ScanKey2, "30, 49, 50, 37, 29, 56, 45, 44, 32, 31, 33, 46");
+  EXPECT_EQ(State().settings.ScanKey1, kDefaultScanKey1);
   {
     testing::WindowScript user("Joystick Mapping", [](HWND) {
       Type('9');
@@ -246,7 +242,7 @@ TEST_F(InputButtonsTest, KeyboardSettingsOfPlayer2AndJoystickMapping) {
     });
     Click("JoystickButton");
   }
-  EXPECT_EQ(state.settings.JoyMap, "9, 0, 1, 3, 2, 4, 5, 6");
+  EXPECT_EQ(State().settings.JoyMap, "9, 0, 1, 3, 2, 4, 5, 6");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "settings/file_io.h"
 #include "tests/win32/launch/launch_test_support.h"
 #include "tests/win32/user_input.h"
+#include "win32/ansi_path.h"
 #include "win32/handles.h"
 #include "win32/registry.h"
 
@@ -56,13 +57,14 @@ class PavaneExeTest : public ::testing::Test {
 
   std::string Games() const { return emulator.Temp().Path().string(); }
 
-  // Starts Pavane.exe as the shell does, with `arguments` after its quoted path.
-  void Start(const std::string& arguments) {
-    std::string commandLine = "\"" + ExecutableDirectory() + "Pavane.exe\"" + arguments;
-    STARTUPINFOA startup{};
+  // Starts Pavane.exe as the shell does, with `arguments` after its quoted
+  // path, in full (the shell hands over names the code page cannot hold).
+  void Start(const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + win::WidePath(ExecutableDirectory()) + L"Pavane.exe\"" + arguments;
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     ASSERT_TRUE(
-        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+        CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
     process.Reset(started.hProcess);
     thread.Reset(started.hThread);
   }
@@ -76,7 +78,7 @@ class PavaneExeTest : public ::testing::Test {
 };
 
 TEST_F(PavaneExeTest, RunsTheEmulatorFromItsMenuAndStoresItsStateOnClose) {
-  ASSERT_NO_FATAL_FAILURE(Start(""));
+  ASSERT_NO_FATAL_FAILURE(Start(L""));
 
   const HWND main = WaitForWindow([] { return FindWindowA(nullptr, "Pavane"); });
   ASSERT_NE(main, nullptr) << "the main window did not open";
@@ -115,7 +117,7 @@ TEST_F(PavaneExeTest, AQuotedRomOnTheCommandLineIsChosenAfterZsnesCfgIsRead) {
   std::filesystem::create_directory(emulator.Temp().Path() / "My Roms");
   const std::string rom = emulator.Temp().Write("My Roms\\SUPER-UFO.SMC", testing::RomImage("SUPER UFO"));
   emulator.Temp().Write("My Roms\\SUPER-UFO.pvt", std::string());
-  ASSERT_NO_FATAL_FAILURE(Start(" \"" + rom + "\""));
+  ASSERT_NO_FATAL_FAILURE(Start(L" \"" + win::WidePath(rom) + L"\""));
 
   // The per-ROM question, asked over the main window once it shows the ROM.
   const HWND question = WaitForWindow([] { return FindWindowA("#32770", "Pavane"); });
@@ -149,14 +151,7 @@ TEST_F(PavaneExeTest, AQuotedRomOnTheCommandLineIsChosenAfterZsnesCfgIsRead) {
 TEST_F(PavaneExeTest, ARomNamedOutsideTheCodePageIsChosenByItsShortName) {
   const std::wstring rom = emulator.Temp().Path().wstring() + L"\\\u03a9\u03bc\u03ad\u03b3\u03b1.smc";
   ASSERT_TRUE(win::UniqueFile(CreateFileW(rom.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)));
-  std::wstring commandLine =
-      L"\"" + std::filesystem::path(ExecutableDirectory()).wstring() + L"Pavane.exe\" \"" + rom + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  ASSERT_TRUE(
-      CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
-  process.Reset(started.hProcess);
-  thread.Reset(started.hThread);
+  ASSERT_NO_FATAL_FAILURE(Start(L" \"" + rom + L"\""));
 
   const HWND main = WaitForWindow([] {
     const HWND window = FindWindowA("TMainForm", nullptr);
@@ -195,7 +190,7 @@ HWND ChildWithText(HWND parent, const std::string& text) {
 // setting the caption throws away none of the paint its controls still owe.
 TEST_F(PavaneExeTest, AStartWithARomShowsTheGeneralPagesValues) {
   const std::string rom = emulator.Temp().Write("GAME.SMC", testing::RomImage("GAME"));
-  ASSERT_NO_FATAL_FAILURE(Start(" \"" + rom + "\""));
+  ASSERT_NO_FATAL_FAILURE(Start(L" \"" + win::WidePath(rom) + L"\""));
   const std::string caption = rom + " - Pavane";
   const HWND main = WaitForWindow([&caption] {
     const HWND window = FindWindowA("TMainForm", nullptr);
@@ -225,7 +220,7 @@ TEST_F(PavaneExeTest, SixtyThousandFavoritesStartWithoutAnErrorAndStayStored) {
     favorites.WriteString("Count", std::to_string(kCount));
     for (int i = 0; i < kCount; ++i) favorites.WriteString(std::to_string(i), "C:\\GAME" + std::to_string(i) + ".SMC");
   }
-  ASSERT_NO_FATAL_FAILURE(Start(""));
+  ASSERT_NO_FATAL_FAILURE(Start(L""));
   const HWND main = WaitForWindow([] { return FindWindowA("TMainForm", nullptr); }, 60s);
   ASSERT_NE(main, nullptr) << "the main window did not open";
   WaitForInputIdle(process.Get(), 10000);

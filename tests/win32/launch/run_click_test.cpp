@@ -7,6 +7,7 @@
 #include "app/program_win.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/win32/launch/launch_test_support.h"
+#include "tests/win32/program_fixture.h"
 #include "tests/win32/test_key.h"
 
 namespace pavane {
@@ -14,20 +15,16 @@ namespace {
 
 using forms::Answer;
 
-class RunClickTest : public ::testing::Test {
+class RunClickTest : public testing::ProgramFixture {
  protected:
-  RunClickTest()
-      : record("PAVANE_STANDIN_RECORD", emulator.RecordPath()),
-        exitAtOnce("PAVANE_STANDIN_EXIT_CODE", "0"),
-        program(state, prompter, key.path()) {
-    form.Window().SetText("ZSnesDirEdit", emulator.Directory());
-    state.settings.GameDirectory = emulator.Temp().Path().string();
-    form.Window().SetText("GameDirEdit", state.settings.GameDirectory);
-    state.settings.ZSnesCmdLine = "-c";               // as last gathered
-    form.Window().SetText("ZSNESCmdLineEdit", "-d");  // typed since
-    state.preferences.CfgOverwritePrompt = false;
+  RunClickTest() : record("PAVANE_STANDIN_RECORD", emulator.RecordPath()), exitAtOnce("PAVANE_STANDIN_EXIT_CODE", "0") {
+    Main().Window().SetText("ZSnesDirEdit", emulator.Directory());
+    State().settings.GameDirectory = emulator.Temp().Path().string();
+    Main().Window().SetText("GameDirEdit", State().settings.GameDirectory);
+    State().settings.ZSnesCmdLine = "-c";               // as last gathered
+    Main().Window().SetText("ZSNESCmdLineEdit", "-d");  // typed since
+    State().preferences.CfgOverwritePrompt = false;
   }
-  ~RunClickTest() override { EXPECT_TRUE(prompter.ScriptUsedUp()) << "questions left unasked"; }
 
   std::string Launched() { return emulator.Record()["CommandLine"]; }
   bool Saved() const { return FileExists(emulator.Directory() + "ZSNES.CFG"); }
@@ -35,16 +32,11 @@ class RunClickTest : public ::testing::Test {
   testing::StandInFolder emulator;
   testing::ScopedEnvironment record;
   testing::ScopedEnvironment exitAtOnce;
-  const testing::TestKey key;
-  AppState state;
-  testing::ScriptedPrompter prompter;
-  Win32Program program;
-  TMainForm& form = program.Main();
 };
 
 TEST_F(RunClickTest, CancelAtTheSaveQuestionLaunchesNothing) {
   prompter.Answer(Answer::Cancel);
-  form.RunClick();
+  Main().RunClick();
   const forms::MessageRequest& asked = prompter.Requests().at(0).message;
   EXPECT_EQ(asked.text, "Save Settings?");
   EXPECT_EQ(asked.buttons, forms::Buttons::YesNoCancel);
@@ -55,14 +47,14 @@ TEST_F(RunClickTest, CancelAtTheSaveQuestionLaunchesNothing) {
 
 TEST_F(RunClickTest, NoLaunchesWithTheLastGatheredSwitches) {
   prompter.Answer(Answer::No);
-  form.RunClick();
+  Main().RunClick();
   EXPECT_EQ(Launched(), emulator.Directory() + "ZSNES.EXE -c");
   EXPECT_FALSE(Saved());
 }
 
 TEST_F(RunClickTest, YesSavesAndLaunchesWithWhatIsOnTheScreen) {
   prompter.Answer(Answer::Yes);
-  form.RunClick();
+  Main().RunClick();
   EXPECT_TRUE(Saved());
   EXPECT_EQ(Launched(), emulator.Directory() + "ZSNES.EXE -d");
   EXPECT_EQ(emulator.Record()["WorkingDirectory"] + "\\", emulator.Temp().Path().string() + "\\");
@@ -73,30 +65,30 @@ TEST_F(RunClickTest, ASaveThatFailsLaunchesNothingButADeclinedOverwriteLaunches)
   emulator.Temp().Write("emulator\\ZSNES.CFG", "FrameSkip = 1\r\n");
   ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_READONLY));
   prompter.Answer(Answer::Yes).Answer(Answer::Ok);
-  form.RunClick();
+  Main().RunClick();
   EXPECT_EQ(prompter.MessageTexts().back(), "Kann Datei " + config + " nicht erstellen");
   EXPECT_FALSE(FileExists(emulator.RecordPath()));
 
-  state.preferences.CfgOverwritePrompt = true;
-  form.Window().SetText("ZSNESCmdLineEdit", "-t");
+  State().preferences.CfgOverwritePrompt = true;
+  Main().Window().SetText("ZSNESCmdLineEdit", "-t");
   prompter.Answer(Answer::Yes).Answer(Answer::No);  // save, but do not overwrite
-  form.RunClick();
+  Main().RunClick();
   // The failed save had gathered the controls; the declined one gathered nothing.
   EXPECT_EQ(Launched(), emulator.Directory() + "ZSNES.EXE -d");
   ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_NORMAL));
 }
 
 TEST_F(RunClickTest, LaunchPreferencesDecideTheQuestion) {
-  state.preferences.SaveWithoutPrompting = true;
-  form.RunClick();  // saves without asking
+  State().preferences.SaveWithoutPrompting = true;
+  Main().RunClick();  // saves without asking
   EXPECT_TRUE(Saved());
   EXPECT_EQ(Launched(), emulator.Directory() + "ZSNES.EXE -d");
 
   ASSERT_TRUE(DeleteFileA((emulator.Directory() + "ZSNES.CFG").c_str()));
   ASSERT_TRUE(DeleteFileA(emulator.RecordPath().c_str()));
-  state.preferences.SaveSettingsBeforeLaunch = false;
-  form.Window().SetText("ZSNESCmdLineEdit", "-t");
-  form.RunClick();  // neither asks nor saves
+  State().preferences.SaveSettingsBeforeLaunch = false;
+  Main().Window().SetText("ZSNESCmdLineEdit", "-t");
+  Main().RunClick();  // neither asks nor saves
   EXPECT_FALSE(Saved());
   EXPECT_EQ(Launched(), emulator.Directory() + "ZSNES.EXE -d");
 }
@@ -104,7 +96,7 @@ TEST_F(RunClickTest, LaunchPreferencesDecideTheQuestion) {
 TEST_F(RunClickTest, MissingEmulatorIsReportedWithTheSystemsCode) {
   ASSERT_TRUE(DeleteFileA((emulator.Directory() + "ZSNES.EXE").c_str()));
   prompter.Answer(Answer::No).Answer(Answer::Ok);
-  form.RunClick();
+  Main().RunClick();
   const forms::MessageRequest& told = prompter.Requests().at(1).message;
   EXPECT_EQ(told.text, "ZSNES Launch failed!\n\nError code: 2");
   EXPECT_EQ(told.icon, forms::Icon::Error);
